@@ -1,0 +1,36 @@
+#include "app/App.h"
+
+#include "runtime/Screen.h"
+#include "stopwatch/Placement.h"
+#include "stopwatch/main.h"
+
+namespace tickora {
+
+using runtime::Ref;
+
+const runtime::ClassDescription &App::ClassInfo()
+{
+    static const runtime::ClassDescription &info =
+        runtime::RuntimeRegisterClass({QStringLiteral("App"), {QStringLiteral("Open")}});
+    return info;
+}
+
+Ref<App> App::Instance() { return runtime::ClassTest<App>(runtime::GetAppObject()); }
+
+bool App::IsEventImplemented(const QString &eventName) const
+{
+    return runtime::RuntimeIsEventHandled(*this, QStringLiteral("App"), eventName, true);
+}
+
+void App::Event_Open()
+{
+    main::Instance()->SetTop(kDockedTop);
+    Ref<main> target = main::Instance();
+    const std::int64_t screenWidth = runtime::Screen::At(0)->Width();
+    const std::int64_t windowWidth = target->Width();
+    target->SetLeft(DockedLeft(screenWidth, windowWidth));
+}
+
+void App::Constructor() {}
+
+} // namespace tickora

@@ -1,0 +1,21 @@
+#pragma once
+
+namespace tickora {
+
+// Process entry: sets up the runtime, runs the class initialisers and Main,
+// then the finalisers; returns the exit code the runtime's exit step yields.
+int ProcessEntry(int argc, char **argv);
+
+// Start-up steps, in the order they run.
+void Main();
+void EarlyStartup();
+void InitFileTypes();
+void NewAppInstance();
+void ApplicationAddMenuHandlers();
+void LateStartup();
+void MakeDefaultView();
+
+// What Main tells the runtime it was built against.
+inline constexpr double kTargetRuntimeVersion = 1.0;
+
+} // namespace tickora

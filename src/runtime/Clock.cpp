@@ -1,0 +1,72 @@
+#include "runtime/Clock.h"
+
+#include "runtime/Timer.h"
+
+namespace tickora::runtime {
+
+namespace {
+SystemClock &TheSystemClock()
+{
+    static SystemClock clock;
+    return clock;
+}
+Clock *&Installed()
+{
+    static Clock *clock = nullptr;
+    return clock;
+}
+} // namespace
+
+Clock::~Clock() = default;
+
+Clock &CurrentClock()
+{
+    Clock *installed = Installed();
+    return installed ? *installed : TheSystemClock();
+}
+
+void SetClock(Clock *clock)
+{
+    Installed() = clock;
+    Timer::ClockChanged();
+}
+
+std::chrono::nanoseconds SystemClock::SteadyNow() const
+{
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(
+        std::chrono::steady_clock::now().time_since_epoch());
+}
+
+QDateTime SystemClock::LocalNow() const { return QDateTime::currentDateTime(); }
+
+FakeClock::FakeClock(QDateTime localStart) : m_localStart(std::move(localStart)) {}
+
+QDateTime FakeClock::LocalNow() const
+{
+    const auto since = std::chrono::duration_cast<std::chrono::milliseconds>(m_steady - m_localAnchor);
+    return m_localStart.addMSecs(since.count());
+}
+
+void FakeClock::Advance(std::chrono::nanoseconds by)
+{
+    const std::chrono::nanoseconds target = m_steady + by;
+    // Step from one due tick to the next so that every handler sees the time
+    // at which its tick fell due, and ticks of different timers interleave.
+    for (;;) {
+        const auto next = Timer::NextDueTime();
+        if (!next || *next > target)
+            break;
+        if (*next > m_steady)
+            m_steady = *next;
+        Timer::DeliverDueTicks();
+    }
+    m_steady = target;
+}
+
+void FakeClock::SetLocalTime(const QDateTime &local)
+{
+    m_localStart = local;
+    m_localAnchor = m_steady;
+}
+
+} // namespace tickora::runtime

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QDateTime>
+
+#include <chrono>
+
+namespace tickora::runtime {
+
+// The runtime's only source of time. Timers are anchored to SteadyNow, the
+// wall clock reads LocalNow; tests put a FakeClock in place and step it.
+class Clock {
+public:
+    virtual ~Clock();
+    virtual std::chrono::nanoseconds SteadyNow() const = 0;
+    virtual QDateTime LocalNow() const = 0;
+    // True when timers must not wait on the real event loop but fire as the
+    // clock is stepped (a fake clock).
+    virtual bool IsManual() const { return false; }
+};
+
+Clock &CurrentClock();
+// Puts a clock in place; nullptr restores the system clock. The clock must
+// outlive its use.
+void SetClock(Clock *clock);
+
+class SystemClock final : public Clock {
+public:
+    std::chrono::nanoseconds SteadyNow() const override;
+    QDateTime LocalNow() const override;
+};
+
+// A clock that moves only when told. Advancing it delivers every timer tick
+// that falls due, in the order the ticks fall due, as a late event loop would.
+class FakeClock final : public Clock {
+public:
+    explicit FakeClock(QDateTime localStart = QDateTime(QDate(2026, 1, 1), QTime(0, 0)));
+
+    std::chrono::nanoseconds SteadyNow() const override { return m_steady; }
+    QDateTime LocalNow() const override;
+    bool IsManual() const override { return true; }
+
+    void Advance(std::chrono::nanoseconds by);
+    void SetLocalTime(const QDateTime &local);
+
+private:
+    std::chrono::nanoseconds m_steady{0};
+    QDateTime m_localStart;
+    std::chrono::nanoseconds m_localAnchor{0};
+};
+
+} // namespace tickora::runtime

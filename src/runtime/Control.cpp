@@ -1,0 +1,209 @@
+#include "runtime/Control.h"
+
+#include "runtime/Boundary.h"
+#include "runtime/Window.h"
+
+#include <QWidget>
+
+namespace tickora::runtime {
+
+Control::Control() = default;
+Control::~Control() = default;
+
+void Control::Constructor() {}
+
+void Control::SetName(const QString &name)
+{
+    CheckUIThread();
+    m_name = name;
+}
+
+void Control::SetIndex(std::int64_t index)
+{
+    CheckUIThread();
+    m_index = index;
+}
+
+Ref<Window> Control::Window() const
+{
+    if (!m_window)
+        return {};
+    return Ref<runtime::Window>(m_window->weak_from_this().lock());
+}
+
+void Control::SetProperty(std::string_view name, const PropertyValue &value)
+{
+    static const PropertyTable<Control> table{
+        PropertyTable<Control>::Setter("Name", &Control::SetName),
+        PropertyTable<Control>::Setter("Index", &Control::SetIndex),
+    };
+    if (!table.Apply(*this, name, value))
+        Object::SetProperty(name, value);
+}
+
+void Control::RaiseOpen() {}
+void Control::WindowClosed() {}
+
+void Control::AttachToWindow(runtime::Window &window) { m_window = &window; }
+
+RectControl::RectControl() = default;
+
+RectControl::~RectControl()
+{
+    // The window's content widget owns ours; a control that outlives its
+    // window finds it already gone.
+    delete m_widget.data();
+}
+
+QWidget *RectControl::Widget() const { return static_cast<QWidget *>(m_widget.data()); }
+
+QWidget *RectControl::CheckedWidget() const
+{
+    CheckUIThread();
+    if (!m_widget)
+        throw NilObjectException(QStringLiteral("control %1 has no window").arg(Name()));
+    return Widget();
+}
+
+void RectControl::AttachToWindow(runtime::Window &window)
+{
+    Control::AttachToWindow(window);
+    QWidget *widget = CreateWidget(window.ContentWidget());
+    widget->setFocusPolicy(Qt::NoFocus);
+    m_widget = widget;
+    UpdateGeometry();
+    UpdateShown();
+}
+
+void RectControl::SetLeft(std::int64_t left)
+{
+    CheckedWidget();
+    m_left = left;
+    UpdateGeometry();
+}
+
+void RectControl::SetTop(std::int64_t top)
+{
+    CheckedWidget();
+    m_top = top;
+    UpdateGeometry();
+}
+
+void RectControl::SetWidth(std::int64_t width)
+{
+    CheckedWidget();
+    m_width = width;
+    UpdateGeometry();
+}
+
+void RectControl::SetHeight(std::int64_t height)
+{
+    CheckedWidget();
+    m_height = height;
+    UpdateGeometry();
+}
+
+void RectControl::UpdateGeometry()
+{
+    if (QWidget *widget = Widget())
+        widget->setGeometry(static_cast<int>(m_left), static_cast<int>(m_top),
+                              static_cast<int>(std::max<std::int64_t>(m_width, 0)),
+                              static_cast<int>(std::max<std::int64_t>(m_height, 0)));
+}
+
+bool RectControl::Enabled() const { return CheckedWidget()->isEnabled(); }
+
+void RectControl::SetEnabled(bool enabled) { CheckedWidget()->setEnabled(enabled); }
+
+void RectControl::SetVisible(bool visible)
+{
+    CheckedWidget();
+    m_visible = visible;
+    if (runtime::Window *window = OwnerWindow())
+        window->UpdateShownControls();
+    else
+        UpdateShown();
+}
+
+RectControl *RectControl::Container() const
+{
+    runtime::Window *window = OwnerWindow();
+    if (m_initialParent.isEmpty() || !window)
+        return nullptr;
+    auto *container = dynamic_cast<RectControl *>(window->FindControl(m_initialParent));
+    return container == this ? nullptr : container;
+}
+
+bool RectControl::IsShown() const
+{
+    // Containers nest only a few levels; the depth guard stops a cycle of
+    // names from hanging the window.
+    const RectControl *control = this;
+    for (int depth = 0; control && depth < 16; ++depth) {
+        if (!control->m_visible)
+            return false;
+        control = control->Container();
+    }
+    return true;
+}
+
+void RectControl::UpdateShown()
+{
+    if (QWidget *widget = Widget())
+        widget->setVisible(IsShown());
+}
+
+QString RectControl::Tooltip() const { return CheckedWidget()->toolTip(); }
+
+void RectControl::SetTooltip(const QString &tooltip) { CheckedWidget()->setToolTip(tooltip); }
+
+void RectControl::SetInitialParent(const QString &parent)
+{
+    CheckedWidget();
+    m_initialParent = parent;
+    UpdateShown();
+}
+
+void RectControl::SetTabIndex(std::int64_t tabIndex)
+{
+    CheckUIThread();
+    m_tabIndex = tabIndex;
+}
+
+void RectControl::SetTabStop(bool tabStop)
+{
+    CheckUIThread();
+    m_tabStop = tabStop;
+    TabStopChanged();
+}
+
+void RectControl::TabStopChanged() {}
+
+void RectControl::SetProperty(std::string_view name, const PropertyValue &value)
+{
+    using T = PropertyTable<RectControl>;
+    static const T table{
+        T::Setter("Left", &RectControl::SetLeft),
+        T::Setter("Top", &RectControl::SetTop),
+        T::Setter("Width", &RectControl::SetWidth),
+        T::Setter("Height", &RectControl::SetHeight),
+        T::Setter("Enabled", &RectControl::SetEnabled),
+        T::Setter("Visible", &RectControl::SetVisible),
+        T::Setter("Tooltip", &RectControl::SetTooltip),
+        T::Setter("InitialParent", &RectControl::SetInitialParent),
+        T::Setter("TabIndex", &RectControl::SetTabIndex),
+        T::Setter("TabStop", &RectControl::SetTabStop),
+        // Every window of the program has a fixed size, so where a control
+        // is locked never moves it; the values are kept as given.
+        T::Inert<bool>("LockLeft"),
+        T::Inert<bool>("LockTop"),
+        T::Inert<bool>("LockRight"),
+        T::Inert<bool>("LockBottom"),
+        T::Inert<std::int64_t>("TabPanelIndex"),
+        T::Inert<bool>("AllowAutoDeactivate"),
+    };
+    if (!table.Apply(*this, name, value))
+        Control::SetProperty(name, value);
+}
+
+} // namespace tickora::runtime

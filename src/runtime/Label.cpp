@@ -1,0 +1,172 @@
+#include "runtime/Label.h"
+
+#include <QEnterEvent>
+#include <QFontMetricsF>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QWidget>
+
+#include <algorithm>
+
+namespace tickora::runtime {
+
+namespace {
+
+class LabelWidget final : public QWidget {
+public:
+    LabelWidget(Label &owner, QWidget *parent) : QWidget(parent), m_owner(owner) {}
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        if (!m_owner.Transparent())
+            painter.fillRect(rect(), palette().color(QPalette::Window));
+        painter.setPen(m_owner.TextColor().ToQColor());
+
+        Qt::Alignment horizontal = Qt::AlignLeft;
+        if (m_owner.TextAlignment() == Label::AlignCenter)
+            horizontal = Qt::AlignHCenter;
+        else if (m_owner.TextAlignment() == Label::AlignRight)
+            horizontal = Qt::AlignRight;
+
+        QFont font = this->font();
+        const QString text = m_owner.DisplayedText();
+        if (m_owner.Multiline()) {
+            painter.setFont(font);
+            painter.drawText(rect(), static_cast<int>(horizontal | Qt::AlignTop | Qt::TextWordWrap), text);
+            return;
+        }
+        const qreal needed = QFontMetricsF(font).horizontalAdvance(text);
+        if (needed > width() && needed > 0) {
+            const qreal scale = width() / needed;
+            font.setPixelSize(std::max(6, static_cast<int>(QFontInfo(font).pixelSize() * scale)));
+        }
+        painter.setFont(font);
+        painter.drawText(rect(), static_cast<int>(horizontal | Qt::AlignVCenter | Qt::TextSingleLine), text);
+    }
+    void mousePressEvent(QMouseEvent *event) override
+    {
+        // Without a handler the click belongs to the window behind the label.
+        if (!m_owner.MouseDown.IsAttached()) {
+            event->ignore();
+            return;
+        }
+        const QPoint at = event->position().toPoint();
+        m_owner.MouseDown.Raise(m_owner, at.x(), at.y());
+    }
+    void enterEvent(QEnterEvent *) override { m_owner.MouseEnter.Raise(m_owner); }
+    void leaveEvent(QEvent *) override { m_owner.MouseExit.Raise(m_owner); }
+
+private:
+    Label &m_owner;
+};
+
+} // namespace
+
+Label::Label() = default;
+Label::~Label() = default;
+
+QWidget *Label::CreateWidget(QWidget *parent)
+{
+    auto *widget = new LabelWidget(*this, parent);
+    widget->setFont(m_font.ToQFont());
+    return widget;
+}
+
+QString Label::Text() const
+{
+    CheckedWidget();
+    return m_text;
+}
+
+void Label::SetText(const QString &text)
+{
+    QWidget *widget = CheckedWidget();
+    if (text == m_text)
+        return;
+    m_text = text;
+    widget->update();
+}
+
+QString Label::DisplayedText() const
+{
+    QString shown = m_text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    if (!m_multiline) {
+        shown.replace(QLatin1Char('\n'), QLatin1Char(' '));
+        while (shown.endsWith(QLatin1Char(' ')))
+            shown.chop(1);
+    }
+    return shown;
+}
+
+void Label::SetTextColor(Color colour)
+{
+    QWidget *widget = CheckedWidget();
+    m_textColor = colour;
+    widget->update();
+}
+
+void Label::SetTextAlignment(std::int64_t alignment)
+{
+    QWidget *widget = CheckedWidget();
+    m_alignment = alignment;
+    widget->update();
+}
+
+void Label::SetMultiline(bool multiline)
+{
+    QWidget *widget = CheckedWidget();
+    m_multiline = multiline;
+    widget->update();
+}
+
+void Label::SetTransparent(bool transparent)
+{
+    QWidget *widget = CheckedWidget();
+    m_transparent = transparent;
+    widget->update();
+}
+
+void Label::SetUnderline(bool underline)
+{
+    CheckedWidget();
+    m_font.Underline = underline;
+    Restyle();
+}
+
+void Label::Restyle()
+{
+    QWidget *widget = CheckedWidget();
+    widget->setFont(m_font.ToQFont());
+    widget->update();
+}
+
+void Label::RaiseOpen() { Open.Raise(*this); }
+
+void Label::SetProperty(std::string_view name, const PropertyValue &value)
+{
+    using T = PropertyTable<Label>;
+    static const T table{
+        T::Setter("Text", &Label::SetText),
+        T::Setter("TextColor", &Label::SetTextColor),
+        T::Setter("TextAlignment", &Label::SetTextAlignment),
+        T::Setter("Multiline", &Label::SetMultiline),
+        T::Setter("Transparent", &Label::SetTransparent),
+        // Labels here are never selectable and bound to no data source.
+        T::Inert<bool>("Selectable"),
+        T::Inert<QString>("DataSource"),
+        T::Inert<QString>("DataField"),
+    };
+    if (table.Apply(*this, name, value))
+        return;
+    if (ApplyFontProperty(m_font, name, value)) {
+        Restyle();
+        return;
+    }
+    RectControl::SetProperty(name, value);
+}
+
+} // namespace tickora::runtime

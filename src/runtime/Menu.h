@@ -1,0 +1,92 @@
+#pragma once
+
+#include "runtime/Properties.h"
+#include "runtime/Ref.h"
+
+#include <QString>
+
+#include <memory>
+#include <vector>
+
+class QAction;
+class QMenuBar;
+class QWidget;
+
+namespace tickora::runtime {
+
+// A menu item, or a menu when it has children. Items are found by name, which
+// is how the program binds handlers to them.
+class MenuItem : public Object, public std::enable_shared_from_this<MenuItem> {
+public:
+    // Where the platform shows an item: in its place, in the application menu,
+    // or as the application menu's quit item.
+    enum class Role { Plain, ApplicationMenu, Quit };
+
+    MenuItem();
+    ~MenuItem() override;
+
+    // The runtime's operations that the program uses, in the runtime's order.
+    virtual void AddMenu(Ref<MenuItem> item);
+    virtual Ref<MenuItem> Child(const QString &name) const;
+    virtual void Constructor();
+    virtual std::int64_t Count() const;
+    virtual Ref<MenuItem> Item(std::int64_t index) const;
+    virtual Ref<MenuItem> Lookup(const QString &name) const;
+
+    QString Name() const { return m_name; }
+    void SetName(const QString &name);
+    QString Text() const { return m_text; }
+    void SetText(const QString &text);
+    // As the program writes it: "Cmd+I" is the platform's command key (Ctrl here).
+    QString Shortcut() const { return m_shortcut; }
+    void SetShortcut(const QString &shortcut);
+    bool Visible() const { return m_visible; }
+    void SetVisible(bool visible);
+    bool AutoEnabled() const { return m_autoEnabled; }
+    void SetAutoEnabled(bool autoEnabled);
+
+    virtual Role MenuRole() const { return Role::Plain; }
+    MenuItem *Parent() const { return m_parent; }
+
+    void SetProperty(std::string_view name, const PropertyValue &value) override;
+
+    // The Qt action that stands for this item in every menu bar built from it.
+    QAction *Action();
+
+private:
+    void UpdateAction();
+
+    QString m_name;
+    QString m_text;
+    QString m_shortcut;
+    bool m_visible = true;
+    bool m_autoEnabled = true;
+    MenuItem *m_parent = nullptr;
+    std::vector<Ref<MenuItem>> m_children;
+    std::unique_ptr<QAction> m_action;
+};
+
+// An item that the platform shows in the application menu, wherever it is placed.
+class AppleMenuItem : public MenuItem {
+public:
+    Role MenuRole() const override { return Role::ApplicationMenu; }
+};
+
+// The application menu's quit item; unless a handler takes the command, it quits.
+class QuitMenuItem : public MenuItem {
+public:
+    Role MenuRole() const override { return Role::Quit; }
+};
+
+class MenuBar : public MenuItem {};
+
+// Builds the Qt menu bar that shows `bar` inside a window. macOS moves the
+// application-menu and quit items into its own application menu by their
+// roles; elsewhere there is no application menu, so the bar gets one of its
+// own, named after the application, holding exactly those items.
+QMenuBar *BuildMenuBar(MenuBar &bar, QWidget *parent);
+
+// Converts the program's shortcut text to Qt's portable form ("Cmd+Q" -> "Ctrl+Q").
+QString PortableShortcut(const QString &shortcut);
+
+} // namespace tickora::runtime

@@ -1,0 +1,48 @@
+#include "runtime/Picture.h"
+
+#include "runtime/Boundary.h"
+
+#include <QFileInfo>
+#include <QGuiApplication>
+
+namespace tickora::runtime {
+
+namespace {
+const QString kBundleRoot = QStringLiteral(":/pictures/");
+}
+
+Picture::Picture(QPixmap pixmap) : m_pixmap(std::move(pixmap)) {}
+
+Ref<Picture> Picture::OpenFromApp(const QString &name)
+{
+    CheckUIThread();
+    if (name.isEmpty() || name.contains(QLatin1Char('/')))
+        return {};
+    const QFileInfo info(name);
+    const QString base = info.suffix().isEmpty() ? name : info.completeBaseName();
+    const QString extension = info.suffix().isEmpty() ? QStringLiteral("png") : info.suffix();
+
+    if (qGuiApp && qGuiApp->devicePixelRatio() > 1.0) {
+        QPixmap sharp;
+        if (sharp.load(kBundleRoot + base + QStringLiteral("@2x.") + extension)) {
+            sharp.setDevicePixelRatio(2.0);
+            return NewObject<Picture>(std::move(sharp));
+        }
+    }
+    QPixmap pixmap;
+    if (!pixmap.load(kBundleRoot + base + QLatin1Char('.') + extension))
+        return {};
+    return NewObject<Picture>(std::move(pixmap));
+}
+
+std::int64_t Picture::Width() const
+{
+    return static_cast<std::int64_t>(m_pixmap.deviceIndependentSize().width());
+}
+
+std::int64_t Picture::Height() const
+{
+    return static_cast<std::int64_t>(m_pixmap.deviceIndependentSize().height());
+}
+
+} // namespace tickora::runtime

@@ -1,0 +1,152 @@
+#include "runtime/Runtime.h"
+
+#include "runtime/Application.h"
+#include "runtime/Boundary.h"
+#include "runtime/Window.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QHash>
+#include <QUrl>
+
+#include <memory>
+
+namespace tickora::runtime {
+
+namespace {
+
+struct ProcessState {
+    std::unique_ptr<QApplication> application;
+    double targetVersion = 0.0;
+    bool running = false;
+    bool quitRequested = false;
+    int exitCode = 0;
+    QuitRequest quitRequest;
+    UrlOpener urlOpener;
+    Ref<Application> app;
+    QHash<QString, ClassDescription> classes;
+};
+
+ProcessState &State()
+{
+    static ProcessState state;
+    return state;
+}
+
+void DefaultQuit(int exitCode)
+{
+    ProcessState &state = State();
+    if (!state.quitRequested) {
+        state.quitRequested = true;
+        state.exitCode = exitCode;
+    }
+    // Before the loop runs there is nothing to leave; RuntimeRun sees the request.
+    if (state.running)
+        QCoreApplication::exit(state.exitCode);
+}
+
+} // namespace
+
+const ClassDescription &RuntimeRegisterClass(const ClassDescription &description)
+{
+    auto &classes = State().classes;
+    auto it = classes.find(description.Name);
+    if (it == classes.end())
+        it = classes.insert(description.Name, description);
+    return *it;
+}
+
+const ClassDescription *RuntimeFindClass(const QString &className)
+{
+    auto &classes = State().classes;
+    auto it = classes.constFind(className);
+    return it == classes.constEnd() ? nullptr : &*it;
+}
+
+bool RuntimeIsEventHandled(const Object &, const QString &className, const QString &event, bool ownClass)
+{
+    if (!ownClass)
+        return false;
+    const ClassDescription *description = RuntimeFindClass(className);
+    return description && description->Handles(event);
+}
+
+void RuntimeInit(int &argc, char **argv, const QString &applicationName)
+{
+    ProcessState &state = State();
+    if (!QCoreApplication::instance())
+        state.application = std::make_unique<QApplication>(argc, argv);
+    QCoreApplication::setApplicationName(applicationName);
+    // The runtime decides when the program ends (Window::Close, Quit), so that
+    // the exit code is always the one the program asked for.
+    QGuiApplication::setQuitOnLastWindowClosed(false);
+}
+
+void RuntimeSetTargetVersion(double version) { State().targetVersion = version; }
+double RuntimeTargetVersion() { return State().targetVersion; }
+
+void RuntimePerformInitializers(std::initializer_list<Initializer> initializers)
+{
+    for (Initializer initializer : initializers)
+        initializer();
+}
+
+void RunFrameworkInitialization(const std::function<void()> &lateStartup)
+{
+    lateStartup();
+    Ref<Application> app = GetAppObject();
+    if (app && app->Description().Handles(QStringLiteral("Open")))
+        app->Event_Open();
+}
+
+void RuntimeRun()
+{
+    ProcessState &state = State();
+    if (state.quitRequested)
+        return;
+    state.running = true;
+    const int loopResult = QCoreApplication::exec();
+    state.running = false;
+    if (!state.quitRequested) {
+        state.quitRequested = true;
+        state.exitCode = loopResult;
+    }
+}
+
+bool RuntimeIsRunning() { return State().running; }
+
+void RuntimePerformFinalizers()
+{
+    Window::ReleaseAll();
+    State().app = nullptr;
+}
+
+int RuntimeExit() { return State().exitCode; }
+
+void RuntimeRegisterAppObject(Ref<Application> app) { State().app = std::move(app); }
+Ref<Application> GetAppObject() { return State().app; }
+
+void Quit(int exitCode)
+{
+    ProcessState &state = State();
+    if (state.quitRequest)
+        state.quitRequest(exitCode);
+    else
+        DefaultQuit(exitCode);
+}
+
+void SetQuitRequest(QuitRequest request) { State().quitRequest = std::move(request); }
+
+void ShowURL(const QString &url)
+{
+    const QUrl address(url, QUrl::StrictMode);
+    ProcessState &state = State();
+    const bool opened = address.isValid() && !address.isRelative()
+        && (state.urlOpener ? state.urlOpener(address) : QDesktopServices::openUrl(address));
+    if (!opened)
+        throw IOException(QStringLiteral("could not open %1").arg(url));
+}
+
+void SetUrlOpener(UrlOpener opener) { State().urlOpener = std::move(opener); }
+
+} // namespace tickora::runtime

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "runtime/Control.h"
+#include "runtime/Event.h"
+
+#include <chrono>
+#include <memory>
+#include <optional>
+
+class QTimer;
+
+namespace tickora::runtime {
+
+// A timer of a window. In mode 2 it raises Action every Period milliseconds
+// while enabled. Ticks are anchored to the runtime clock when the timer is
+// enabled, so tick N comes at anchor + N x Period and a held-up event loop
+// still gets every tick it is owed.
+class Timer : public Control {
+public:
+    enum Mode : std::int64_t { ModeOff = 0, ModeSingle = 1, ModeMultiple = 2 };
+
+    Timer();
+    ~Timer() override;
+
+    std::int64_t RunMode() const { return m_mode; }
+    void SetRunMode(std::int64_t mode);
+    std::int64_t Period() const { return m_period; }
+    void SetPeriod(std::int64_t milliseconds);
+    bool Enabled() const { return m_enabled; }
+    void SetEnabled(bool enabled);
+
+    Event<void(Timer &)> Action;
+
+    void SetProperty(std::string_view name, const PropertyValue &value) override;
+    void WindowClosed() override;
+
+    // Runtime side. Delivers the ticks due by the clock's time (the real
+    // event loop calls this when the timer's wake-up comes).
+    void DeliverDue();
+    // The due time of the next tick, while the timer runs.
+    std::optional<std::chrono::nanoseconds> NextDue() const;
+
+    // Over all running timers: the earliest due tick, and delivery of every
+    // tick due by the clock's time in the order they fall due (for a fake clock).
+    static std::optional<std::chrono::nanoseconds> NextDueTime();
+    static void DeliverDueTicks();
+    // A clock was put in place: running timers re-anchor to it.
+    static void ClockChanged();
+
+protected:
+    // A timer starts running when it joins its window, with the values it has then.
+    void AttachToWindow(runtime::Window &window) override;
+
+private:
+    bool Running() const { return m_enabled && m_mode != ModeOff && !m_closed; }
+    void Restart();
+    void Stop();
+    void DeliverOne();
+    void Schedule();
+
+    std::int64_t m_mode = ModeMultiple;
+    std::int64_t m_period = 1000;
+    bool m_enabled = true;
+    bool m_closed = false;
+    std::chrono::nanoseconds m_anchor{0};
+    std::int64_t m_delivered = 0;
+    std::unique_ptr<QTimer> m_wakeUp;
+};
+
+} // namespace tickora::runtime

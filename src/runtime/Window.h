@@ -1,0 +1,182 @@
+#pragma once
+
+#include "runtime/Application.h"
+#include "runtime/Control.h"
+#include "runtime/Properties.h"
+#include "runtime/Ref.h"
+#include "runtime/Runtime.h"
+
+#include <QHash>
+#include <QPointer>
+#include <QString>
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+class QWidget;
+class QMenuBar;
+class QPainter;
+
+namespace tickora::runtime {
+
+class MenuBar;
+class Picture;
+
+// A top-level window. Its size is that of its content area: an in-window menu
+// bar lies above it and outside it, so control coordinates never depend on
+// the platform. Top and Left place the outer frame.
+//
+// Building a window (Constructor) raises CreateControls, Layout and
+// AddMenuHandlers, then the Open events of its controls and of the window
+// itself, each only when the class's description lists it. While the runtime
+// holds a window it is its class's implicit instance; Close ends that.
+class Window : public Object, public std::enable_shared_from_this<Window> {
+public:
+    Window();
+    ~Window() override;
+
+    // The runtime's window operations that the program uses, in the runtime's order.
+    virtual void Close();
+    virtual void Constructor();
+    virtual void Show();
+    virtual void AddControl(const QString &name, Ref<Control> control);
+    virtual void AddMenuHandler(const QString &itemName, MenuHandler handler);
+    virtual Ref<Control> ControlByName(const QString &name) const;
+
+    // The control registered under the name, passed through the class test
+    // for T: nil when there is none, IllegalCastException when it is another class.
+    template <class T>
+    Ref<T> ControlAs(const QString &name) const
+    {
+        return ClassTest<T>(ControlByName(name));
+    }
+
+    // A new control object of class T for this window (not yet added by name).
+    template <class T>
+    Ref<T> New()
+    {
+        CheckLive();
+        Ref<T> control = NewObject<T>();
+        static_cast<Control &>(*control).AttachToWindow(*this);
+        return control;
+    }
+
+    // Window events, raised only when Description() lists them.
+    virtual void CreateControls();
+    virtual void Layout();
+    virtual void Event_Open();
+    virtual bool Event_MouseDown(std::int64_t x, std::int64_t y);
+    virtual void AddMenuHandlers(Ref<Object> target);
+
+    virtual const ClassDescription &Description() const = 0;
+    bool HandlesEvent(const QString &event) const { return Description().Handles(event); }
+
+    // Place and size, in pixels.
+    std::int64_t Top() const;
+    void SetTop(std::int64_t top);
+    std::int64_t Left() const;
+    void SetLeft(std::int64_t left);
+    std::int64_t Width() const;
+    void SetWidth(std::int64_t width);
+    std::int64_t Height() const;
+    void SetHeight(std::int64_t height);
+    void SetMinimumWidth(std::int64_t width);
+    void SetMinimumHeight(std::int64_t height);
+    void SetMaximumWidth(std::int64_t width);
+    void SetMaximumHeight(std::int64_t height);
+
+    QString Title() const;
+    void SetTitle(const QString &title);
+    bool Visible() const;
+    void SetVisible(bool visible);
+    bool HasCloseButton() const { return m_closeButton; }
+    void SetHasCloseButton(bool has);
+    bool HasMinimizeButton() const { return m_minimizeButton; }
+    void SetHasMinimizeButton(bool has);
+    bool HasMaximizeButton() const { return m_maximizeButton; }
+    void SetHasMaximizeButton(bool has);
+    bool Resizeable() const { return m_resizeable; }
+    void SetResizeable(bool resizeable);
+    std::int64_t DefaultLocation() const { return m_defaultLocation; }
+    void SetDefaultLocation(std::int64_t location);
+    bool HasBackgroundColor() const { return m_hasBackgroundColor; }
+    void SetHasBackgroundColor(bool has);
+    Color BackgroundColor() const { return m_backgroundColor; }
+    void SetBackgroundColor(Color colour);
+    bool MenuBarVisible() const { return m_menuBarVisible; }
+    void SetMenuBarVisible(bool visible);
+
+    Ref<Picture> Backdrop() const { return m_backdrop; }
+    void SetBackdrop(Ref<Picture> picture);
+    Ref<runtime::MenuBar> MenuBar() const { return m_menuBar; }
+    void SetMenuBar(Ref<runtime::MenuBar> menuBar);
+
+    // The native window, as the platform's window handle.
+    std::int64_t Handle() const;
+    // The opacity of the whole window, 0 (transparent) to 1 (opaque).
+    double Opacity() const;
+    void SetOpacity(double opacity);
+
+    void SetProperty(std::string_view name, const PropertyValue &value) override;
+
+    bool IsClosed() const { return m_closed; }
+
+    // The runtime's current window of a class ("main.main"), or nil.
+    static Ref<Window> GetImplicitWindow(const QString &className);
+    // Every window that is built and not yet closed, oldest first.
+    static std::vector<Ref<Window>> OpenWindows();
+    // Sets the opacity of the window with that native handle (the
+    // platform-neutral form of sending a native window its alpha value).
+    static void SetAlphaValue(std::int64_t handle, double alpha);
+
+    // Runtime side.
+    static void ReleaseAll();
+    static bool HandleMenuCommandInActiveWindow(const QString &itemName);
+    QWidget *Widget() const;
+    QWidget *ContentWidget() const;
+    QMenuBar *MenuBarWidget() const;
+    Control *FindControl(const QString &name) const;
+    void UpdateShownControls();
+    void RaiseMouseDown(std::int64_t x, std::int64_t y);
+    void PaintContent(QPainter &painter);
+
+private:
+    void CheckLive() const;
+    void ApplyGeometry();
+    void ApplyWindowFlags();
+    void ShowNow();
+    std::int64_t MenuBarHeight() const;
+
+    // Held as QObjects so that users of this header need no widget headers.
+    QPointer<QObject> m_frameObject;
+    QPointer<QObject> m_contentObject;
+    QPointer<QObject> m_menuBarObject;
+
+    std::vector<Ref<Control>> m_controls;
+    QHash<QString, Control *> m_controlsByName;
+    QHash<QString, MenuHandler> m_menuHandlers;
+    Ref<Picture> m_backdrop;
+    Ref<runtime::MenuBar> m_menuBar;
+
+    std::int64_t m_width = 100;
+    std::int64_t m_height = 100;
+    std::int64_t m_minWidth = 64;
+    std::int64_t m_minHeight = 64;
+    std::int64_t m_maxWidth = 32000;
+    std::int64_t m_maxHeight = 32000;
+    std::int64_t m_defaultLocation = 0;
+    Color m_backgroundColor{255, 255, 255};
+    bool m_hasBackgroundColor = false;
+    bool m_menuBarVisible = true;
+    bool m_closeButton = true;
+    bool m_minimizeButton = true;
+    bool m_maximizeButton = true;
+    bool m_resizeable = true;
+    bool m_visible = false;
+    bool m_constructing = false;
+    bool m_placed = false;
+    bool m_closed = false;
+};
+
+} // namespace tickora::runtime

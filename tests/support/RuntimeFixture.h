@@ -1,0 +1,55 @@
+#pragma once
+
+#include "runtime/Application.h"
+#include "runtime/Clock.h"
+#include "runtime/Screen.h"
+#include "runtime/Window.h"
+
+#include <QCoreApplication>
+#include <QUrl>
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace tickora::testing {
+
+// Puts every seam of the runtime in the test's hands: a fake clock that only
+// moves when stepped, a recorder instead of quitting, a recorder instead of
+// the browser, and a screen width of the test's choosing. Every window left
+// open is released afterwards, so each test starts from an empty runtime.
+class RuntimeFixture : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        runtime::SetClock(&clock);
+        runtime::SetQuitRequest([this](int code) { quitCodes.push_back(code); });
+        runtime::SetUrlOpener([this](const QUrl &url) {
+            openedUrls.push_back(url.toString());
+            return urlOpenerSucceeds;
+        });
+        runtime::Screen::SetMainScreenWidthForTesting(1440);
+    }
+
+    void TearDown() override
+    {
+        runtime::Window::ReleaseAll();
+        runtime::RuntimeRegisterAppObject(nullptr);
+        // Windows closed during the test are let go on the next turn of the loop.
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        runtime::Screen::SetMainScreenWidthForTesting(std::nullopt);
+        runtime::SetUrlOpener({});
+        runtime::SetQuitRequest({});
+        runtime::SetClock(nullptr);
+    }
+
+    void AdvanceSeconds(int seconds) { clock.Advance(std::chrono::seconds(seconds)); }
+
+    runtime::FakeClock clock;
+    std::vector<int> quitCodes;
+    std::vector<QString> openedUrls;
+    bool urlOpenerSucceeds = true;
+};
+
+} // namespace tickora::testing
