@@ -20,8 +20,6 @@ protected:
     void paintEvent(QPaintEvent *) override
     {
         QPainter painter(this);
-        if (!m_owner.Transparent())
-            painter.fillRect(rect(), palette().color(QPalette::Window));
         painter.setPen(m_owner.TextColor().ToQColor());
 
         Qt::Alignment horizontal = Qt::AlignLeft;
@@ -33,8 +31,10 @@ protected:
         QFont font = this->font();
         const QString text = m_owner.DisplayedText();
         if (m_owner.Multiline()) {
+            const int flags = static_cast<int>(horizontal | Qt::AlignTop | Qt::TextWordWrap);
             painter.setFont(font);
-            painter.drawText(rect(), static_cast<int>(horizontal | Qt::AlignTop | Qt::TextWordWrap), text);
+            FillBackground(painter, painter.boundingRect(rect(), flags, text));
+            painter.drawText(rect(), flags, text);
             return;
         }
         const qreal needed = QFontMetricsF(font).horizontalAdvance(text);
@@ -42,8 +42,21 @@ protected:
             const qreal scale = width() / needed;
             font.setPixelSize(std::max(6, static_cast<int>(QFontInfo(font).pixelSize() * scale)));
         }
+        const int flags = static_cast<int>(horizontal | Qt::AlignVCenter | Qt::TextSingleLine);
         painter.setFont(font);
-        painter.drawText(rect(), static_cast<int>(horizontal | Qt::AlignVCenter | Qt::TextSingleLine), text);
+        FillBackground(painter, painter.boundingRect(rect(), flags, text));
+        painter.drawText(rect(), flags, text);
+    }
+
+    // An opaque label paints the window's colour behind its text. Labels may
+    // overlap their neighbours (the clock's separator lies over both numbers),
+    // so the background hugs the text rather than the whole frame, and never
+    // hides a neighbour's text.
+    void FillBackground(QPainter &painter, const QRect &textArea)
+    {
+        if (m_owner.Transparent() || m_owner.DisplayedText().isEmpty())
+            return;
+        painter.fillRect(textArea.adjusted(-1, 0, 1, 0) & rect(), palette().color(QPalette::Window));
     }
     void mousePressEvent(QMouseEvent *event) override
     {
@@ -95,9 +108,9 @@ QString Label::DisplayedText() const
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     if (!m_multiline) {
-        shown.replace(QLatin1Char('\n'), QLatin1Char(' '));
-        while (shown.endsWith(QLatin1Char(' ')))
+        while (shown.endsWith(QLatin1Char('\n')))
             shown.chop(1);
+        shown.replace(QLatin1Char('\n'), QLatin1Char(' '));
     }
     return shown;
 }

@@ -7,6 +7,8 @@
 
 #include <QStringList>
 
+class QAbstractItemModel;
+
 namespace tickora::runtime {
 
 // A list of rows of text cells in fixed-width columns. Rows are added at the
@@ -18,6 +20,10 @@ namespace tickora::runtime {
 // ListCount there); True from the handler means it drew the background
 // completely. Clicks on a row raise CellClick; True means handled, and the list
 // then does nothing more with the click (no selection change).
+//
+// Reading or writing a cell outside the rows and columns raises
+// KeyNotFoundException (its message begins "OutOfBounds"); asking to edit such
+// a cell does nothing.
 class Listbox : public RectControl {
 public:
     Listbox();
@@ -34,8 +40,11 @@ public:
     std::int64_t LastIndex() const;
 
     std::int64_t ColumnCount() const;
+    // 1 to 256 columns; other counts are clamped to that range.
     void SetColumnCount(std::int64_t count);
-    // Pixel widths, comma separated ("20,100,140,140,140").
+    // Pixel widths, comma separated ("20,100,140,140,140"). An entry "N%" is
+    // that share of the list's width; a missing or other entry ("*") shares
+    // out what the remaining columns leave.
     QString ColumnWidths() const;
     void SetColumnWidths(const QString &widths);
     std::int64_t DefaultRowHeight() const;
@@ -61,9 +70,13 @@ public:
     bool IsEditing() const;
     std::int64_t EditingRow() const;
     std::int64_t EditingColumn() const;
+    // Runtime side, for tests: the rows as a Qt model.
+    QAbstractItemModel *Model() const;
 
 protected:
     QWidget *CreateWidget(QWidget *parent) override;
+    void AttachToWindow(runtime::Window &window) override;
+    void TabStopChanged() override;
 
 private:
     struct Private;

@@ -29,6 +29,7 @@ public:
     void Push();
 
 protected:
+    void AttachToWindow(runtime::Window &window) override;
     QWidget *CreateWidget(QWidget *parent) override;
     void TabStopChanged() override;
 

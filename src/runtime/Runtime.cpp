@@ -9,6 +9,7 @@
 #include <QHash>
 #include <QUrl>
 
+#include <map>
 #include <memory>
 
 namespace tickora::runtime {
@@ -24,7 +25,8 @@ struct ProcessState {
     QuitRequest quitRequest;
     UrlOpener urlOpener;
     Ref<Application> app;
-    QHash<QString, ClassDescription> classes;
+    // Node-based, so the references handed out stay valid as classes are added.
+    std::map<QString, ClassDescription> classes;
 };
 
 ProcessState &State()
@@ -50,17 +52,14 @@ void DefaultQuit(int exitCode)
 const ClassDescription &RuntimeRegisterClass(const ClassDescription &description)
 {
     auto &classes = State().classes;
-    auto it = classes.find(description.Name);
-    if (it == classes.end())
-        it = classes.insert(description.Name, description);
-    return *it;
+    return classes.try_emplace(description.Name, description).first->second;
 }
 
 const ClassDescription *RuntimeFindClass(const QString &className)
 {
-    auto &classes = State().classes;
-    auto it = classes.constFind(className);
-    return it == classes.constEnd() ? nullptr : &*it;
+    const auto &classes = State().classes;
+    auto it = classes.find(className);
+    return it == classes.end() ? nullptr : &it->second;
 }
 
 bool RuntimeIsEventHandled(const Object &, const QString &className, const QString &event, bool ownClass)
@@ -118,10 +117,21 @@ bool RuntimeIsRunning() { return State().running; }
 void RuntimePerformFinalizers()
 {
     Window::ReleaseAll();
+    // Closed windows wait for the event loop to let them go; it has ended, so
+    // let them go now, while Qt is still there to take their widgets down.
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     State().app = nullptr;
 }
 
-int RuntimeExit() { return State().exitCode; }
+int RuntimeExit()
+{
+    ProcessState &state = State();
+    // Qt goes before the process's static objects do, in a defined order,
+    // not somewhere among them.
+    state.application.reset();
+    return state.exitCode;
+}
 
 void RuntimeRegisterAppObject(Ref<Application> app) { State().app = std::move(app); }
 Ref<Application> GetAppObject() { return State().app; }

@@ -29,14 +29,21 @@ public:
     // 0 none, 1 above, 2 below, 3 both sides.
     std::int64_t TickMarkStyle() const;
     void SetTickMarkStyle(std::int64_t style);
+    // Kept as given: the slider paints no background of its own either way.
+    bool Transparent() const;
+    void SetTransparent(bool transparent);
 
     Event<void(Slider &)> ValueChanged;
 
     void SetProperty(std::string_view name, const PropertyValue &value) override;
 
 protected:
+    void AttachToWindow(runtime::Window &window) override;
     QWidget *CreateWidget(QWidget *parent) override;
     void TabStopChanged() override;
+
+private:
+    bool m_transparent = true;
 };
 
 } // namespace tickora::runtime

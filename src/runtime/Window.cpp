@@ -13,6 +13,7 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <cmath>
 
 namespace tickora::runtime {
 
@@ -93,8 +94,11 @@ QMenuBar *Window::MenuBarWidget() const { return static_cast<QMenuBar *>(m_menuB
 
 Window::~Window()
 {
-    for (const Ref<Control> &control : m_controls)
+    for (const Ref<Control> &control : m_controls) {
         control->WindowClosed();
+        // A control someone still holds finds no window from now on.
+        control->m_window = nullptr;
+    }
     delete m_frameObject.data();
 }
 
@@ -105,7 +109,9 @@ void Window::CheckLive() const
         throw NilObjectException(QStringLiteral("window is closed"));
 }
 
-void Window::Close()
+void Window::Close() { CloseWindow(true); }
+
+void Window::CloseWindow(bool lastEndsProgram)
 {
     CheckUIThread();
     if (m_closed)
@@ -130,7 +136,7 @@ void Window::Close()
     QMetaObject::invokeMethod(qApp, [self] {}, Qt::QueuedConnection);
 
     // Like any desktop program here: when its last window closes, it ends.
-    if (registry.open.empty())
+    if (lastEndsProgram && registry.open.empty())
         Quit(0);
 }
 
@@ -156,8 +162,10 @@ void Window::Constructor()
         if (HandlesEvent(QStringLiteral("Open")))
             Event_Open();
     } catch (...) {
+        // A window that could not be built is not a window the user closed:
+        // the failure, not an ordinary quit, decides how the program ends.
         m_constructing = false;
-        Close();
+        CloseWindow(false);
         throw;
     }
     m_constructing = false;
@@ -491,16 +499,18 @@ std::int64_t Window::Handle() const
     return static_cast<std::int64_t>(Widget()->winId());
 }
 
+// Qt keeps a window's opacity in 256 steps; the window reports the value it was given.
 double Window::Opacity() const
 {
     CheckLive();
-    return Widget()->windowOpacity();
+    return m_opacity;
 }
 
 void Window::SetOpacity(double opacity)
 {
     CheckLive();
-    Widget()->setWindowOpacity(std::clamp(opacity, 0.0, 1.0));
+    m_opacity = std::isnan(opacity) ? 1.0 : std::clamp(opacity, 0.0, 1.0);
+    Widget()->setWindowOpacity(m_opacity);
 }
 
 void Window::SetAlphaValue(std::int64_t handle, double alpha)

@@ -143,6 +143,7 @@ public:
 
 private:
     void CheckLive() const;
+    void CloseWindow(bool lastEndsProgram);
     void ApplyGeometry();
     void ApplyWindowFlags();
     void ShowNow();
@@ -177,6 +178,7 @@ private:
     bool m_constructing = false;
     bool m_placed = false;
     bool m_closed = false;
+    double m_opacity = 1.0;
 };
 
 } // namespace tickora::runtime

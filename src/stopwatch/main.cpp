@@ -6,8 +6,6 @@
 
 namespace tickora {
 
-using runtime::Ref;
-
 const runtime::ClassDescription &main::ClassInfo()
 {
     static const runtime::ClassDescription &info = runtime::RuntimeRegisterClass(
@@ -16,7 +14,7 @@ const runtime::ClassDescription &main::ClassInfo()
     return info;
 }
 
-Ref<main> main::Instance()
+main::Ref<main> main::Instance()
 {
     Ref<runtime::Window> window = runtime::Window::GetImplicitWindow(ClassInfo().Name);
     if (!window) {
@@ -45,12 +43,145 @@ void main::CreateControls()
     CreateControls1();
 }
 
-void main::CreateControls0() {}
+// Each control is made, added under its name and fetched back by name for
+// every later step; its list is applied before any handler is attached, so
+// applying a list (the slider's Value 90) runs no handler of ours.
+template <class T>
+void main::MakeControl(const QString &name)
+{
+    Ref<T> made = New<T>();
+    made->Constructor();
+    AddControl(name, made);
+    runtime::SetProperties(*ControlAs<T>(name), MainControlProperties(name));
+}
 
-void main::CreateControls1() {}
+// A canvas shows its first picture before its list is applied; that picture
+// is the control's starting state.
+void main::MakeCanvas(const QString &name, runtime::Ref<runtime::Picture> (*firstPicture)())
+{
+    Ref<Canvas> made = New<Canvas>();
+    made->Constructor();
+    AddControl(name, made);
+    ControlAs<Canvas>(name)->SetBackdrop(firstPicture());
+    runtime::SetProperties(*ControlAs<Canvas>(name), MainControlProperties(name));
+}
+
+template <class T, class Signature, class Handler>
+void main::Attach(const QString &name, runtime::Event<Signature> T::*event, Handler handler)
+{
+    (*ControlAs<T>(name).*event).AddHandler(runtime::Delegate(this, handler));
+}
+
+void main::CreateControls0()
+{
+    const QString light = QStringLiteral("cLight");
+    MakeCanvas(light, &button_gelb);
+    Attach(light, &Canvas::MouseDown, &main::cLight_MouseDown);
+
+    const QString start = QStringLiteral("cStart");
+    MakeCanvas(start, &start78);
+    Attach(start, &Canvas::MouseDown, &main::cStart_MouseDown);
+    Attach(start, &Canvas::MouseMove, &main::cStart_MouseMove);
+    Attach(start, &Canvas::MouseExit, &main::cStart_MouseExit);
+
+    const QString reset = QStringLiteral("cReset");
+    MakeCanvas(reset, &reset78);
+    Attach(reset, &Canvas::MouseDown, &main::cReset_MouseDown);
+    Attach(reset, &Canvas::MouseMove, &main::cReset_MouseMove);
+    Attach(reset, &Canvas::MouseExit, &main::cReset_MouseExit);
+
+    for (const char *name : {"sec", "labelSekunde", "min", "labelMinute", "stu", "labelStunde",
+                             "LabelDoppelpunkt1", "LabelDoppelpunkt2"})
+        MakeControl<Label>(QString::fromLatin1(name));
+
+    MakeControl<Timer>(QStringLiteral("Timer1"));
+    Attach(QStringLiteral("Timer1"), &Timer::Action, &main::Timer1_Action);
+
+    MakeControl<Label>(QStringLiteral("timestring"));
+    Attach(QStringLiteral("timestring"), &Label::Open, &main::timestring_Open);
+
+    const QString list = QStringLiteral("Listbox1");
+    MakeControl<Listbox>(list);
+    Attach(list, &Listbox::CellClick, &main::Listbox1_CellClick);
+    Attach(list, &Listbox::Open, &main::Listbox1_Open);
+    Attach(list, &Listbox::CellBackgroundPaint, &main::Listbox1_CellBackgroundPaint);
+
+    for (const char *name : {"LabelLap", "LabelZZ", "LabelDif", "zwischenzeit"})
+        MakeControl<Label>(QString::fromLatin1(name));
+
+    MakeControl<Timer>(QStringLiteral("Timer2"));
+    Attach(QStringLiteral("Timer2"), &Timer::Action, &main::Timer2_Action);
+
+    for (const char *name : {"Label1", "Label2", "Label3", "LabelDif1"})
+        MakeControl<Label>(QString::fromLatin1(name));
+
+    MakeControl<Slider>(QStringLiteral("TransparencySlider"));
+    Attach(QStringLiteral("TransparencySlider"), &Slider::ValueChanged, &main::TransparencySlider_ValueChanged);
+
+    MakeCanvas(QStringLiteral("cQuit"), &red13);
+    Attach(QStringLiteral("cQuit"), &Canvas::MouseDown, &main::cQuit_MouseDown);
+
+    MakeCanvas(QStringLiteral("cTop"), &blau13);
+    Attach(QStringLiteral("cTop"), &Canvas::MouseDown, &main::cTop_MouseDown);
+
+    MakeControl<Timer>(QStringLiteral("TimerTime"));
+    Attach(QStringLiteral("TimerTime"), &Timer::Action, &main::TimerTime_Action);
+
+    MakeCanvas(QStringLiteral("cTimeBack"), &timeback1);
+    MakeControl<Label>(QStringLiteral("LabelHour"));
+    MakeControl<Label>(QStringLiteral("LabelMin"));
+}
+
+void main::CreateControls1() { MakeControl<Label>(QStringLiteral("LabelHour1")); }
+
+void main::Event_Open()
+{
+    // Both counting timers wait for the start button; the wall clock runs from now on.
+    Timer1()->SetEnabled(false);
+    Timer2()->SetEnabled(false);
+    Instance()->SetHeight(kCollapsedHeight);
+    Instance()->SetWidth(kWindowWidth);
+    TimerTime()->SetRunMode(Timer::ModeMultiple);
+}
+
+// Accessors ask the window afresh each time; the controls live as long as it.
+#define TICKORA_CONTROL(Type, Name) \
+    main::Ref<main::Type> main::Name() { return ControlAs<Type>(QStringLiteral(#Name)); }
+TICKORA_CONTROL(Canvas, cLight)
+TICKORA_CONTROL(Canvas, cStart)
+TICKORA_CONTROL(Canvas, cReset)
+TICKORA_CONTROL(Label, sec)
+TICKORA_CONTROL(Label, labelSekunde)
+TICKORA_CONTROL(Label, min)
+TICKORA_CONTROL(Label, labelMinute)
+TICKORA_CONTROL(Label, stu)
+TICKORA_CONTROL(Label, labelStunde)
+TICKORA_CONTROL(Label, LabelDoppelpunkt1)
+TICKORA_CONTROL(Label, LabelDoppelpunkt2)
+TICKORA_CONTROL(Timer, Timer1)
+TICKORA_CONTROL(Label, timestring)
+TICKORA_CONTROL(Listbox, Listbox1)
+TICKORA_CONTROL(Label, LabelLap)
+TICKORA_CONTROL(Label, LabelZZ)
+TICKORA_CONTROL(Label, LabelDif)
+TICKORA_CONTROL(Label, zwischenzeit)
+TICKORA_CONTROL(Timer, Timer2)
+TICKORA_CONTROL(Label, Label1)
+TICKORA_CONTROL(Label, Label2)
+TICKORA_CONTROL(Label, Label3)
+TICKORA_CONTROL(Label, LabelDif1)
+TICKORA_CONTROL(Slider, TransparencySlider)
+TICKORA_CONTROL(Canvas, cQuit)
+TICKORA_CONTROL(Canvas, cTop)
+TICKORA_CONTROL(Timer, TimerTime)
+TICKORA_CONTROL(Canvas, cTimeBack)
+TICKORA_CONTROL(Label, LabelHour)
+TICKORA_CONTROL(Label, LabelMin)
+TICKORA_CONTROL(Label, LabelHour1)
+#undef TICKORA_CONTROL
 
 template <class Item>
-Ref<Item> main::MenuItemNamed(const QString &name)
+main::Ref<Item> main::MenuItemNamed(const QString &name)
 {
     Ref<runtime::MenuBar> bar = MenuBar();
     if (!bar)
@@ -58,16 +189,10 @@ Ref<Item> main::MenuItemNamed(const QString &name)
     return runtime::ClassTest<Item>(bar->Lookup(name));
 }
 
-Ref<runtime::MenuItem> main::EditMenu() { return MenuItemNamed<runtime::MenuItem>(QStringLiteral("EditMenu")); }
-Ref<runtime::MenuItem> main::FileMenu() { return MenuItemNamed<runtime::MenuItem>(QStringLiteral("FileMenu")); }
-Ref<runtime::QuitMenuItem> main::FileQuit() { return MenuItemNamed<runtime::QuitMenuItem>(QStringLiteral("FileQuit")); }
-Ref<runtime::AppleMenuItem> main::AppleSpende() { return MenuItemNamed<runtime::AppleMenuItem>(QStringLiteral("AppleSpende")); }
-Ref<runtime::AppleMenuItem> main::AppleInfo() { return MenuItemNamed<runtime::AppleMenuItem>(QStringLiteral("AppleInfo")); }
-
-void main::Event_Open()
-{
-    Instance()->SetHeight(kCollapsedHeight);
-    Instance()->SetWidth(kWindowWidth);
-}
+main::Ref<runtime::MenuItem> main::EditMenu() { return MenuItemNamed<runtime::MenuItem>(QStringLiteral("EditMenu")); }
+main::Ref<runtime::MenuItem> main::FileMenu() { return MenuItemNamed<runtime::MenuItem>(QStringLiteral("FileMenu")); }
+main::Ref<runtime::QuitMenuItem> main::FileQuit() { return MenuItemNamed<runtime::QuitMenuItem>(QStringLiteral("FileQuit")); }
+main::Ref<runtime::AppleMenuItem> main::AppleSpende() { return MenuItemNamed<runtime::AppleMenuItem>(QStringLiteral("AppleSpende")); }
+main::Ref<runtime::AppleMenuItem> main::AppleInfo() { return MenuItemNamed<runtime::AppleMenuItem>(QStringLiteral("AppleInfo")); }
 
 } // namespace tickora

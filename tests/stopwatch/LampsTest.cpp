@@ -1,0 +1,215 @@
+// The info, quit and dock lamps, the opacity slider and the wall clock.
+#include "MainWindowFixture.h"
+
+#include "stopwatch/Placement.h"
+
+namespace tickora::testing {
+namespace {
+
+class Lamps : public MainWindowFixture {
+protected:
+    std::vector<runtime::Ref<runtime::RectControl>> Face() const
+    {
+        return {window->LabelDoppelpunkt1(), window->LabelDoppelpunkt2(), window->stu(), window->min(),
+                window->sec(), window->cStart(), window->cReset(), window->TransparencySlider(),
+                window->cTimeBack()};
+    }
+    std::vector<runtime::Ref<runtime::RectControl>> EmbeddedInFace() const
+    {
+        return {window->labelStunde(), window->labelMinute(), window->labelSekunde(),
+                window->LabelHour(), window->LabelHour1(), window->LabelMin()};
+    }
+};
+
+TEST_F(Lamps, InfoLampSwitchesToTheInformationScreenAndBackToExactlyTheFace)
+{
+    Click(*window->cLight());
+    EXPECT_TRUE(window->Backdrop() == studioScreen());
+    EXPECT_TRUE(window->cLight()->Backdrop() == green13());
+    for (const auto &control : Face()) {
+        EXPECT_FALSE(control->Visible()) << control->Name().toStdString();
+        EXPECT_FALSE(control->Widget()->isVisible()) << control->Name().toStdString();
+    }
+    for (const auto &control : EmbeddedInFace()) {
+        // They go with their container and keep their own setting.
+        EXPECT_TRUE(control->Visible()) << control->Name().toStdString();
+        EXPECT_FALSE(control->Widget()->isVisible()) << control->Name().toStdString();
+    }
+    for (const auto &lamp : {window->cLight(), window->cQuit(), window->cTop()})
+        EXPECT_TRUE(lamp->Widget()->isVisible());
+
+    Click(*window->cLight());
+    EXPECT_TRUE(window->Backdrop() == backTrans());
+    EXPECT_TRUE(window->cLight()->Backdrop() == button_gelb());
+    for (const auto &control : Face())
+        EXPECT_TRUE(control->Widget()->isVisible()) << control->Name().toStdString();
+    for (const auto &control : EmbeddedInFace())
+        EXPECT_TRUE(control->Widget()->isVisible()) << control->Name().toStdString();
+    EXPECT_FALSE(window->timestring()->Widget()->isVisible());
+}
+
+TEST_F(Lamps, InformationScreenOverAnOpenLapListLeavesListAndHeadingsVisible)
+{
+    Start();
+    Click(*window->cReset());
+    ASSERT_EQ(window->Height(), 374);
+    Click(*window->cLight());
+    for (const auto &control : std::initializer_list<runtime::Ref<runtime::RectControl>>{
+             window->Listbox1(), window->LabelLap(), window->LabelZZ(), window->LabelDif(), window->LabelDif1()})
+        EXPECT_TRUE(control->Widget()->isVisible()) << control->Name().toStdString();
+}
+
+TEST_F(Lamps, HiddenButtonsCannotBeClickedWhileLampsAndTheMenuStillWork)
+{
+    Click(*window->cLight());
+    ClickAt(CentreOf(*window->cStart()));
+    EXPECT_FALSE(window->Timer1()->Enabled());
+    ClickAt(CentreOf(*window->cReset()));
+    EXPECT_EQ(window->Listbox1()->ListCount(), 0);
+    Click(*window->cTop());
+    EXPECT_EQ(window->Top(), 100);
+    Click(*window->cQuit());
+    EXPECT_EQ(quitCodes, std::vector<int>{0});
+}
+
+TEST_F(Lamps, QuitLampEndsTheProgramWithExitCodeZeroWhileCounting)
+{
+    Start();
+    AdvanceSeconds(3);
+    Click(*window->cQuit());
+    EXPECT_EQ(quitCodes, std::vector<int>{0});
+    EXPECT_TRUE(window->cQuit()->Backdrop() == red13());
+}
+
+TEST_F(Lamps, DockLampReleasesToTopHundredKeepingLeftAndDocksAtTheTopCentre)
+{
+    window->SetLeft(123);
+    Click(*window->cTop());
+    EXPECT_EQ(window->Top(), 100);
+    EXPECT_EQ(window->Left(), 123);
+    EXPECT_TRUE(window->cTop()->Backdrop() == green13());
+
+    Click(*window->cTop());
+    EXPECT_EQ(window->Top(), 0);
+    EXPECT_EQ(window->Left(), 442);
+    EXPECT_TRUE(window->cTop()->Backdrop() == blau13());
+    // The lamps are independent of each other.
+    EXPECT_TRUE(window->cLight()->Backdrop() == button_gelb());
+}
+
+struct Docking {
+    std::int64_t screenWidth;
+    std::int64_t left;
+};
+
+class DockingOnScreens : public Lamps, public ::testing::WithParamInterface<Docking> {};
+
+TEST_P(DockingOnScreens, CentresTheWindowOnTheMainScreen)
+{
+    runtime::Screen::SetMainScreenWidthForTesting(GetParam().screenWidth);
+    Click(*window->cTop());
+    Click(*window->cTop());
+    EXPECT_EQ(window->Left(), GetParam().left);
+    EXPECT_EQ(window->Top(), 0);
+}
+
+// The offscreen platform nudges windows that would start left of the screen,
+// so negative places are checked on the arithmetic here and on a real X
+// server by the end-to-end test.
+INSTANTIATE_TEST_SUITE_P(Widths, DockingOnScreens,
+                         ::testing::Values(Docking{1440, 442}, Docking{1441, 442}, Docking{1365, 404},
+                                           Docking{555, 0}));
+
+TEST(Placement, DockedLeftTruncatesTowardZeroAndDoesNotClamp)
+{
+    EXPECT_EQ(DockedLeft(1440, 556), 442);
+    EXPECT_EQ(DockedLeft(1441, 556), 442);
+    EXPECT_EQ(DockedLeft(1365, 556), 404);
+    EXPECT_EQ(DockedLeft(555, 556), 0);
+    EXPECT_EQ(DockedLeft(500, 556), -28);
+    EXPECT_EQ(DockedLeft(553, 556), -1);
+}
+
+TEST_F(Lamps, TooltipsNeverChangeWithTheLampsState)
+{
+    Click(*window->cTop());
+    Click(*window->cLight());
+    EXPECT_EQ(window->cLight()->Tooltip(), QStringLiteral("Info"));
+    EXPECT_EQ(window->cQuit()->Tooltip(), QStringLiteral("Beenden"));
+    EXPECT_EQ(window->cTop()->Tooltip(), QStringLiteral("Fenster lösen"));
+}
+
+struct Opacity {
+    std::int64_t value;
+    double opacity;
+};
+
+class OpacitySlider : public Lamps, public ::testing::WithParamInterface<Opacity> {};
+
+TEST_P(OpacitySlider, WholeWindowTakesTheValueInPerCent)
+{
+    // From elsewhere, so that every value is a change the slider reports.
+    window->TransparencySlider()->SetValue(50);
+    window->TransparencySlider()->SetValue(GetParam().value);
+    EXPECT_NEAR(window->Opacity(), GetParam().opacity, 1e-6);
+}
+
+INSTANTIATE_TEST_SUITE_P(Values, OpacitySlider,
+                         ::testing::Values(Opacity{0, 0.0}, Opacity{90, 0.9}, Opacity{100, 1.0},
+                                           Opacity{37, 0.37}));
+
+TEST_F(Lamps, DraggingTheSliderChangesTheOpacityOnEveryReportedValue)
+{
+    auto slider = window->TransparencySlider();
+    std::vector<double> seen;
+    for (int key = 0; key < 3; ++key) {
+        QTest::keyClick(slider->Widget(), Qt::Key_Left);
+        seen.push_back(window->Opacity());
+    }
+    EXPECT_EQ(slider->Value(), 87);
+    ASSERT_EQ(seen.size(), 3u);
+    EXPECT_NEAR(seen[0], 0.89, 1e-6);
+    EXPECT_NEAR(seen[2], 0.87, 1e-6);
+    // The information screen leaves the opacity alone.
+    Click(*window->cLight());
+    EXPECT_NEAR(window->Opacity(), 0.87, 1e-6);
+}
+
+struct ClockCase {
+    int hour;
+    int minute;
+    const char *shownHour;
+    const char *shownMinute;
+};
+
+class WallClock : public Lamps, public ::testing::WithParamInterface<ClockCase> {};
+
+TEST_P(WallClock, ShowsTwoDigitHourAndMinuteOnTheNextTick)
+{
+    const ClockCase &c = GetParam();
+    clock.SetLocalTime(QDateTime(QDate(2026, 12, 7), QTime(c.hour, c.minute, 30)));
+    AdvanceSeconds(1);
+    EXPECT_EQ(window->LabelHour()->Text(), QString::fromLatin1(c.shownHour));
+    EXPECT_EQ(window->LabelMin()->Text(), QString::fromLatin1(c.shownMinute));
+    EXPECT_EQ(window->LabelHour1()->Text(), QStringLiteral(":"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Times, WallClock,
+                         ::testing::Values(ClockCase{0, 0, "00", "00"}, ClockCase{9, 7, "09", "07"},
+                                           ClockCase{10, 0, "10", "00"}, ClockCase{13, 30, "13", "30"},
+                                           ClockCase{23, 59, "23", "59"}));
+
+TEST_F(Lamps, ClockShowsZeroUntilItsFirstTickAndKeepsGoingWhileHidden)
+{
+    clock.SetLocalTime(QDateTime(QDate(2026, 12, 7), QTime(8, 15, 0)));
+    AdvanceSeconds(0);
+    EXPECT_EQ(window->LabelHour()->Text(), QStringLiteral("00"));
+    EXPECT_EQ(window->LabelMin()->Text(), QStringLiteral("00"));
+    Click(*window->cLight());
+    AdvanceSeconds(61);
+    EXPECT_EQ(window->LabelHour()->Text(), QStringLiteral("08"));
+    EXPECT_EQ(window->LabelMin()->Text(), QStringLiteral("16"));
+}
+
+} // namespace
+} // namespace tickora::testing

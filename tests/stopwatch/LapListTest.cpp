@@ -1,0 +1,244 @@
+// Laps, resets, notes and the look of the lap list.
+#include "MainWindowFixture.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QTableView>
+
+namespace tickora::testing {
+namespace {
+
+class LapList : public MainWindowFixture {
+protected:
+    void LapOrReset() { Click(*window->cReset()); }
+    QStringList Row(std::int64_t row) const
+    {
+        QStringList cells;
+        for (std::int64_t column = 0; column < 5; ++column)
+            cells << window->Listbox1()->Cell(row, column);
+        return cells;
+    }
+    static QStringList Cells(const char *lap, const char *total, const char *lapTime)
+    {
+        return {QString(), QString::fromLatin1(lap), QString::fromLatin1(total), QString::fromLatin1(lapTime),
+                QString()};
+    }
+    // The list's cell at (row, column) in window coordinates.
+    QPoint CellCentre(int row, int column) const
+    {
+        auto *view = qobject_cast<QTableView *>(window->Listbox1()->Widget());
+        const QRect cell = view->visualRect(view->model()->index(row, column));
+        return view->viewport()->mapTo(window->ContentWidget(), cell.center());
+    }
+};
+
+TEST_F(LapList, ALapAppendsARowWithTotalAndLapTimeAndOpensTheList)
+{
+    Start();
+    AdvanceSeconds(5);
+    LapOrReset();
+    EXPECT_EQ(window->Height(), 374);
+    ASSERT_EQ(window->Listbox1()->ListCount(), 1);
+    EXPECT_EQ(Row(0), Cells("Lap 1", "00:00:05", "00:00:05"));
+    // The lap counters start again; the lap string waits for the next tick.
+    EXPECT_EQ(LapFields(), QStringLiteral("00:00:00"));
+    EXPECT_EQ(window->zwischenzeit()->Text(), QStringLiteral("00:00:05"));
+    EXPECT_TRUE(window->Timer1()->Enabled());
+    EXPECT_TRUE(window->Timer2()->Enabled());
+
+    AdvanceSeconds(1);
+    EXPECT_EQ(window->zwischenzeit()->Text(), QStringLiteral("00:00:01"));
+    AdvanceSeconds(2);
+    LapOrReset();
+    EXPECT_EQ(Row(1), Cells("Lap 2", "00:00:08", "00:00:03"));
+    EXPECT_EQ(Shown(), QStringLiteral("00:00:08"));
+}
+
+TEST_F(LapList, ALapBeforeTheFirstTickShowsZeroForBoth)
+{
+    Start();
+    LapOrReset();
+    EXPECT_EQ(Row(0), Cells("Lap 1", "00:00:00", "00:00:00"));
+}
+
+TEST_F(LapList, TwoLapsWithoutATickBetweenRepeatTheTimes)
+{
+    Start();
+    AdvanceSeconds(4);
+    LapOrReset();
+    LapOrReset();
+    EXPECT_EQ(Row(1), Cells("Lap 2", "00:00:04", "00:00:04"));
+    AdvanceSeconds(1);
+    EXPECT_EQ(window->zwischenzeit()->Text(), QStringLiteral("00:00:01"));
+}
+
+TEST_F(LapList, ALapBetweenTheTotalsTickAndTheLapsTickTakesTheNewTotalAndThePreviousLapTime)
+{
+    Start();
+    AdvanceSeconds(2);
+    window->Timer1_Action(*window->Timer1());
+    LapOrReset();
+    EXPECT_EQ(Row(0), Cells("Lap 1", "00:00:03", "00:00:02"));
+}
+
+TEST_F(LapList, ResetZeroesEverythingEmptiesTheListAndCollapsesTheWindow)
+{
+    Start();
+    AdvanceSeconds(65);
+    LapOrReset();
+    AdvanceSeconds(3);
+    Click(*window->cStart());
+    EXPECT_TRUE(window->cReset()->Backdrop() == reset78());
+    LapOrReset();
+    EXPECT_EQ(Shown(), QStringLiteral("00:00:00"));
+    EXPECT_EQ(LapFields(), QStringLiteral("00:00:00"));
+    EXPECT_EQ(window->zwischenzeit()->Text(), QStringLiteral("00:00:00"));
+    // The total's string keeps the last total until the next tick after a start.
+    EXPECT_EQ(window->timestring()->Text(), QStringLiteral("00:01:08"));
+    EXPECT_EQ(window->Listbox1()->ListCount(), 0);
+    EXPECT_EQ(window->Height(), 164);
+    EXPECT_FALSE(window->Timer1()->Enabled());
+
+    // Reset, start and a lap before the first tick: the old total, a zero lap time.
+    Start();
+    LapOrReset();
+    EXPECT_EQ(Row(0), Cells("Lap 1", "00:01:08", "00:00:00"));
+    AdvanceSeconds(1);
+    EXPECT_EQ(window->timestring()->Text(), QStringLiteral("00:00:01"));
+}
+
+TEST_F(LapList, AResetBeforeAnyStartChangesNothingVisible)
+{
+    LapOrReset();
+    EXPECT_EQ(Shown(), QStringLiteral("00:00:00"));
+    EXPECT_EQ(window->Height(), 164);
+    EXPECT_EQ(window->Listbox1()->ListCount(), 0);
+    // The pointer still rests on the button.
+    EXPECT_TRUE(window->cReset()->Backdrop() == reset_hell());
+}
+
+TEST_F(LapList, PauseKeepsRowsAndHeightAndLapsGoOnNumberingAfterResume)
+{
+    Start();
+    AdvanceSeconds(1);
+    LapOrReset();
+    LapOrReset();
+    Click(*window->cStart());
+    EXPECT_EQ(window->Height(), 374);
+    EXPECT_EQ(window->Listbox1()->ListCount(), 2);
+    Start();
+    LapOrReset();
+    EXPECT_EQ(window->Listbox1()->Cell(2, 1), QStringLiteral("Lap 3"));
+}
+
+TEST_F(LapList, ManyLapsAreNumberedOnWithoutLeadingZeros)
+{
+    Start();
+    for (int lap = 0; lap < 120; ++lap)
+        LapOrReset();
+    EXPECT_EQ(window->Listbox1()->ListCount(), 120);
+    EXPECT_EQ(window->Listbox1()->Cell(9, 1), QStringLiteral("Lap 10"));
+    EXPECT_EQ(window->Listbox1()->Cell(99, 1), QStringLiteral("Lap 100"));
+    EXPECT_EQ(window->Height(), 374);
+}
+
+// The lap/reset button's four looks: hover highlights, a click acts on the
+// highlighted look as on the plain one and leaves the picture as it is.
+TEST_F(LapList, ResetButtonHoverLooksAndClicksOnThem)
+{
+    auto button = window->cReset();
+    MoveOver(*button);
+    EXPECT_TRUE(button->Backdrop() == reset_hell());
+    Click(*button);
+    EXPECT_TRUE(button->Backdrop() == reset_hell());
+    MoveAway();
+    EXPECT_TRUE(button->Backdrop() == reset78());
+
+    Start();
+    MoveOver(*button);
+    EXPECT_TRUE(button->Backdrop() == lap_hell());
+    Click(*button);
+    EXPECT_TRUE(button->Backdrop() == lap_hell());
+    EXPECT_EQ(window->Listbox1()->ListCount(), 1);
+    // Stopping shows the plain reset look whatever look the button had.
+    Click(*window->cStart());
+    EXPECT_TRUE(button->Backdrop() == reset78());
+}
+
+TEST_F(LapList, ARunningWatchCannotBeResetAndAStoppedOneTakesNoLap)
+{
+    Start();
+    AdvanceSeconds(2);
+    LapOrReset();
+    EXPECT_EQ(Shown(), QStringLiteral("00:00:02"));
+    Click(*window->cStart());
+    LapOrReset();
+    EXPECT_EQ(window->Listbox1()->ListCount(), 0);
+}
+
+TEST_F(LapList, AClickInTheNoteColumnOpensItForTypingAndTheNoteIsKept)
+{
+    Start();
+    LapOrReset();
+    LapOrReset();
+    auto list = window->Listbox1();
+    ClickAt(CellCentre(1, 1));
+    EXPECT_FALSE(list->IsEditing());
+
+    ClickAt(CellCentre(1, 4));
+    ASSERT_TRUE(list->IsEditing());
+    EXPECT_EQ(list->EditingRow(), 1);
+    EXPECT_EQ(list->EditingColumn(), 4);
+    QWidget *editor = QApplication::focusWidget();
+    ASSERT_NE(editor, nullptr);
+    QTest::keyClicks(editor, QStringLiteral("Zwischensprint "));
+    // Text beyond ASCII arrives as an input event carrying its text.
+    QKeyEvent tick(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QStringLiteral("✓"));
+    QApplication::sendEvent(editor, &tick);
+    QTest::keyClick(editor, Qt::Key_Return);
+    EXPECT_FALSE(list->IsEditing());
+    EXPECT_EQ(list->Cell(1, 4), QStringLiteral("Zwischensprint ✓"));
+    EXPECT_EQ(list->Cell(0, 4), QString());
+
+    // A reset takes the notes with the rows; the next lap is Lap 1 again.
+    Click(*window->cStart());
+    LapOrReset();
+    Start();
+    LapOrReset();
+    EXPECT_EQ(list->ListCount(), 1);
+    EXPECT_EQ(list->Cell(0, 1), QStringLiteral("Lap 1"));
+    EXPECT_EQ(list->Cell(0, 4), QString());
+}
+
+TEST_F(LapList, CellClickHandlerAnswersHandledOnlyForTheNoteColumn)
+{
+    Start();
+    LapOrReset();
+    auto list = window->Listbox1();
+    for (std::int64_t column = 0; column < 4; ++column)
+        EXPECT_FALSE(window->Listbox1_CellClick(*list, 0, column, 1, 1)) << column;
+    EXPECT_TRUE(window->Listbox1_CellClick(*list, 0, 4, 1, 1));
+}
+
+TEST_F(LapList, LapRowsArePaintedGreyAndTheAreaBelowDarkTeal)
+{
+    Start();
+    LapOrReset();
+    LapOrReset();
+    auto *view = qobject_cast<QTableView *>(window->Listbox1()->Widget());
+    ASSERT_NE(view, nullptr);
+    const QImage shot = view->viewport()->grab().toImage();
+    const int rowHeight = view->rowHeight(0);
+    const QColor grey(150, 150, 150);
+    const QColor teal(8, 43, 52);
+    // Sample the cells' left edges, clear of the text, in every column.
+    for (int column = 0; column < 5; ++column) {
+        const int x = view->columnViewportPosition(column) + 2;
+        EXPECT_EQ(shot.pixelColor(x, rowHeight / 2 + 8), grey) << "row 0, column " << column;
+        EXPECT_EQ(shot.pixelColor(x, rowHeight + rowHeight / 2 + 8), grey) << "row 1, column " << column;
+        EXPECT_EQ(shot.pixelColor(x, 3 * rowHeight + rowHeight / 2), teal) << "below, column " << column;
+    }
+}
+
+} // namespace
+} // namespace tickora::testing

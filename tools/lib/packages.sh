@@ -1,0 +1,70 @@
+# shellcheck shell=bash disable=SC2034  # the lists are read by the scripts that source this file
+# Sourced by tools/start and tools/test: the Debian packages Tickora needs and
+# the one routine that installs whichever of them are missing.
+
+# To build and run the program. Arial is the face the layout was drawn for;
+# Liberation Sans has the same metrics, DejaVu covers everything else.
+TICKORA_RUN_PACKAGES=(
+    cmake ninja-build g++ qt6-base-dev
+    fonts-liberation fonts-dejavu-core
+)
+
+# On top of that, to build and run the tests: qt6-base-dev already brings
+# Qt Test and the platform plug-ins. The end-to-end test drives the real
+# window on Xvfb with xdotool and x11-utils' xprop, and asks the window to
+# close through python3's ctypes and libX11, as a window manager would.
+TICKORA_TEST_PACKAGES=(
+    libgtest-dev
+    xvfb xauth xdotool x11-utils python3
+)
+
+tickora_die() {
+    printf 'error: %s\n' "$*" >&2
+    exit 1
+}
+
+# Runs a command with its output kept in a log, shown only if it fails, so a
+# run that works stays quiet and one that breaks says why.
+tickora_quietly() {
+    local what=$1 log
+    shift
+    log=$(mktemp "${TMPDIR:-/tmp}/tickora.XXXXXX.log")
+    if ! "$@" >"$log" 2>&1; then
+        tail -n 80 "$log" >&2
+        rm -f "$log"
+        tickora_die "$what failed (command: $*)"
+    fi
+    rm -f "$log"
+}
+
+# Installs those of the given Debian packages that are not installed yet;
+# touches apt only when something is missing, so a second run costs nothing.
+tickora_install_missing() {
+    local pkg missing=()
+
+    if ! command -v dpkg-query >/dev/null 2>&1 || ! command -v apt-get >/dev/null 2>&1; then
+        printf 'note: not a Debian or Ubuntu system; make sure the equivalents of these are installed: %s\n' "$*" >&2
+        return 0
+    fi
+    for pkg in "$@"; do
+        if [[ "$(dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null || true)" != "install ok installed" ]]; then
+            missing+=("$pkg")
+        fi
+    done
+    if ((${#missing[@]} == 0)); then
+        return 0
+    fi
+
+    local -a as_root=()
+    if ((EUID != 0)); then
+        command -v sudo >/dev/null 2>&1 ||
+            tickora_die "missing packages (${missing[*]}) and no sudo: run this as root or install them yourself"
+        as_root=(sudo)
+    fi
+    printf 'Installing %s\n' "${missing[*]}"
+    tickora_quietly "apt-get update" \
+        "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update
+    tickora_quietly "installing ${missing[*]}" \
+        "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive \
+        apt-get install -y --no-install-recommends "${missing[@]}"
+}
