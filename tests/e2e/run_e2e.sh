@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Starts the real program on a private Xvfb and checks what a person sees
-# first: where the main window opens, how big it is, and that both ways of
-# leaving (Ctrl+Q, the window's close request) end the process cleanly.
+# Starts the real program on a private Xvfb and uses it as a person would:
+# where the main window opens and how big it is, counting and a lap that
+# grows the window, the lamps that move it and end the program, and both ways
+# of leaving (Ctrl+Q, the window's close request) ending the process cleanly.
 #
 # Usage: run_e2e.sh /path/to/tickora
 set -euo pipefail
@@ -211,6 +212,34 @@ x11.XCloseDisplay(display)
 PY
 }
 
+# Clicks a point of the window's content area (below its menu bar), given in
+# the program's own coordinates.
+click_content() {
+    local x=$1 y=$2 menu_height
+    read_geometry
+    menu_height=$((win_height - content_height))
+    xdotool mousemove --sync "$((win_x + x))" "$((win_y + menu_height + y))" click 1
+}
+
+# The content is 164 high when the window opens; remembered with the menu bar's
+# height so that later heights can be told apart.
+content_height=164
+opened_height=
+remember_opened_height() {
+    read_geometry
+    opened_height=$win_height
+    content_height=164
+}
+
+geometry_is() {
+    read_geometry
+    [[ "$win_x,$win_y,$win_height" == "$1" ]]
+}
+expect_geometry() {
+    local expected=$1 what=$2
+    poll 5 geometry_is "$expected" || fail "$what: x,y,height is $win_x,$win_y,$win_height, expected $expected"
+}
+
 # --- cases -------------------------------------------------------------------
 
 case_opens_centred_at_top_and_quits_on_ctrl_q() {
@@ -250,9 +279,62 @@ case_close_request_quits() {
     expect_clean_exit 10 "the close request"
 }
 
+case_lap_grows_the_window_and_reset_shrinks_it() {
+    start_xvfb 1440 900
+    start_app
+    wait_for_window
+    remember_opened_height
+    click_content 76 82 # start
+    sleep 2.2
+    click_content 483 82 # lap
+    expect_geometry "442,0,$((opened_height + 210))" "after a lap"
+    content_height=374
+    click_content 76 82 # stop
+    click_content 483 82 # reset
+    expect_geometry "442,0,$opened_height" "after the reset"
+    content_height=164
+    quit_with_ctrl_q
+}
+
+case_dock_lamp_releases_and_docks() {
+    start_xvfb 1440 900
+    start_app
+    wait_for_window
+    remember_opened_height
+    click_content 18 147
+    expect_geometry "442,100,$opened_height" "after releasing"
+    click_content 18 147
+    expect_geometry "442,0,$opened_height" "after docking"
+    quit_with_ctrl_q
+}
+
+case_narrow_screen_places_left_of_it() {
+    # 500 / 2 - 278 = -28: the window is not pulled onto a narrow screen.
+    start_xvfb 500 400
+    start_app
+    wait_for_window
+    read_geometry
+    expect_equal "position on a 500 px wide screen" "$win_x,$win_y" -28,0
+    quit_with_ctrl_q
+}
+
+case_quit_lamp_quits() {
+    start_xvfb 1440 900
+    start_app
+    wait_for_window
+    remember_opened_height
+    click_content 76 82 # start, so the lamp ends a running count
+    click_content 542 147
+    expect_clean_exit 10 "a click on the quit lamp"
+}
+
 for current_case in \
     case_opens_centred_at_top_and_quits_on_ctrl_q \
     case_odd_screen_width_truncates \
+    case_narrow_screen_places_left_of_it \
+    case_lap_grows_the_window_and_reset_shrinks_it \
+    case_dock_lamp_releases_and_docks \
+    case_quit_lamp_quits \
     case_close_request_quits; do
     start=$(now_us)
     "$current_case"

@@ -130,15 +130,6 @@ TEST(Placement, DockedLeftTruncatesTowardZeroAndDoesNotClamp)
     EXPECT_EQ(DockedLeft(553, 556), -1);
 }
 
-TEST_F(Lamps, TooltipsNeverChangeWithTheLampsState)
-{
-    Click(*window->cTop());
-    Click(*window->cLight());
-    EXPECT_EQ(window->cLight()->Tooltip(), QStringLiteral("Info"));
-    EXPECT_EQ(window->cQuit()->Tooltip(), QStringLiteral("Beenden"));
-    EXPECT_EQ(window->cTop()->Tooltip(), QStringLiteral("Fenster lösen"));
-}
-
 struct Opacity {
     std::int64_t value;
     double opacity;

@@ -131,20 +131,6 @@ TEST_F(MainWindowLayout, OpensStoppedAtZeroWithTheClockRunningAndTheFirstPicture
     EXPECT_EQ(window->Listbox1()->ListCount(), 0);
 }
 
-TEST_F(MainWindowLayout, ControlsOutsideTheCollapsedWindowAppearAtFullHeightWithoutMoving)
-{
-    const auto heading = window->LabelLap();
-    const auto list = window->Listbox1();
-    // Collapsed, the headings and the list lie below the window's bottom edge.
-    EXPECT_GE(heading->Top(), window->Height());
-    EXPECT_GE(list->Top(), window->Height());
-    window->SetHeight(374);
-    EXPECT_EQ(window->ContentWidget()->height(), 374);
-    EXPECT_EQ(heading->Widget()->geometry(), QRect(31, 174, 63, 29));
-    EXPECT_EQ(list->Widget()->geometry(), QRect(10, 215, 538, 151));
-    EXPECT_EQ(window->cQuit()->Widget()->geometry(), QRect(534, 139, 17, 17));
-}
-
 TEST_F(MainWindowLayout, DigitsHeadingsAndClockUseTheirFontsAndColours)
 {
     const auto digits = window->sec();
