@@ -68,9 +68,8 @@ QWidget *RectControl::CheckedWidget() const
 void RectControl::AttachToWindow(runtime::Window &window)
 {
     Control::AttachToWindow(window);
-    QWidget *widget = CreateWidget(window.ContentWidget());
-    widget->setFocusPolicy(Qt::NoFocus);
-    m_widget = widget;
+    m_widget = CreateWidget(window.ContentWidget());
+    TabStopChanged();
     UpdateGeometry();
     UpdateShown();
 }
@@ -177,7 +176,9 @@ void RectControl::SetTabStop(bool tabStop)
     TabStopChanged();
 }
 
-void RectControl::TabStopChanged() {}
+// Controls that take part in keyboard focus say so when they are tab stops;
+// the others (pictures, texts) never take it.
+void RectControl::TabStopChanged() { CheckedWidget()->setFocusPolicy(Qt::NoFocus); }
 
 void RectControl::SetProperty(std::string_view name, const PropertyValue &value)
 {

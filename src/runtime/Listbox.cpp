@@ -584,13 +584,6 @@ QWidget *Listbox::CreateWidget(QWidget *parent)
     return view;
 }
 
-void Listbox::AttachToWindow(runtime::Window &window)
-{
-    RectControl::AttachToWindow(window);
-    // The base class leaves every widget without focus; the list takes it as a tab stop.
-    d->ApplyFocusPolicy();
-}
-
 void Listbox::TabStopChanged() { d->ApplyFocusPolicy(); }
 
 void Listbox::AddRow(const QStringList &texts)

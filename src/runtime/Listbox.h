@@ -75,7 +75,6 @@ public:
 
 protected:
     QWidget *CreateWidget(QWidget *parent) override;
-    void AttachToWindow(runtime::Window &window) override;
     void TabStopChanged() override;
 
 private:

@@ -86,14 +86,6 @@ QWidget *PushButton::CreateWidget(QWidget *parent)
     return widget;
 }
 
-void PushButton::AttachToWindow(runtime::Window &window)
-{
-    RectControl::AttachToWindow(window);
-    // The base class takes every new widget out of the focus chain; a
-    // button belongs in it for as long as it is a tab stop.
-    TabStopChanged();
-}
-
 void PushButton::TabStopChanged()
 {
     CheckedWidget()->setFocusPolicy(TabStop() ? Qt::StrongFocus : Qt::NoFocus);

@@ -29,7 +29,6 @@ public:
     void Push();
 
 protected:
-    void AttachToWindow(runtime::Window &window) override;
     QWidget *CreateWidget(QWidget *parent) override;
     void TabStopChanged() override;
 

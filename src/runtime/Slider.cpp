@@ -42,14 +42,6 @@ QWidget *Slider::CreateWidget(QWidget *parent)
     return widget;
 }
 
-void Slider::AttachToWindow(runtime::Window &window)
-{
-    RectControl::AttachToWindow(window);
-    // The base class takes every new widget out of the focus chain; a
-    // slider belongs in it for as long as it is a tab stop.
-    TabStopChanged();
-}
-
 void Slider::TabStopChanged()
 {
     CheckedWidget()->setFocusPolicy(TabStop() ? Qt::StrongFocus : Qt::NoFocus);

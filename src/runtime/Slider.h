@@ -38,7 +38,6 @@ public:
     void SetProperty(std::string_view name, const PropertyValue &value) override;
 
 protected:
-    void AttachToWindow(runtime::Window &window) override;
     QWidget *CreateWidget(QWidget *parent) override;
     void TabStopChanged() override;
 
