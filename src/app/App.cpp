@@ -1,5 +1,7 @@
 #include "app/App.h"
 
+#include "dialogs/AboutWindow.h"
+#include "dialogs/Donation.h"
 #include "runtime/Screen.h"
 #include "stopwatch/Placement.h"
 #include "stopwatch/main.h"
@@ -29,6 +31,18 @@ void App::Event_Open()
     const std::int64_t screenWidth = runtime::Screen::At(0)->Width();
     const std::int64_t windowWidth = target->Width();
     target->SetLeft(DockedLeft(screenWidth, windowWidth));
+}
+
+bool App::AppleSpende_Action()
+{
+    Donation::Instance()->Show();
+    return true;
+}
+
+bool App::AppleInfo_Action()
+{
+    AboutWindow::Instance()->Show(true);
+    return true;
 }
 
 void App::Constructor() {}

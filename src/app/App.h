@@ -10,6 +10,10 @@ class App : public runtime::Application {
 public:
     // Own operations, in order.
     void Event_Open() override;
+    // The application-menu commands "Spende" and "Information"; both report
+    // the command as handled.
+    virtual bool AppleSpende_Action();
+    virtual bool AppleInfo_Action();
     virtual void Constructor();
 
     bool IsEventImplemented(const QString &eventName) const;

@@ -2,6 +2,8 @@
 
 #include "app/App.h"
 #include "app/MainMenuBar.h"
+#include "dialogs/AboutWindow.h"
+#include "dialogs/Donation.h"
 #include "runtime/Boundary.h"
 #include "runtime/Runtime.h"
 #include "stopwatch/main.h"
@@ -28,6 +30,8 @@ void InitializeClasses()
     runtime::RuntimePerformInitializers({
         [] { App::ClassInfo(); },
         [] { main::ClassInfo(); },
+        [] { Donation::ClassInfo(); },
+        [] { AboutWindow::ClassInfo(); },
     });
 }
 
@@ -82,7 +86,13 @@ void NewAppInstance()
     runtime::RuntimeRegisterAppObject(app);
 }
 
-void ApplicationAddMenuHandlers() {}
+void ApplicationAddMenuHandlers()
+{
+    App::Instance()->AddMenuHandler(QStringLiteral("AppleSpende"),
+                                    runtime::Delegate(&*App::Instance(), &App::AppleSpende_Action));
+    App::Instance()->AddMenuHandler(QStringLiteral("AppleInfo"),
+                                    runtime::Delegate(&*App::Instance(), &App::AppleInfo_Action));
+}
 
 void LateStartup() { MakeDefaultView(); }
 

@@ -27,6 +27,11 @@ protected:
     }
     void mousePressEvent(QMouseEvent *event) override
     {
+        // Without a handler the click belongs to the window behind the picture.
+        if (!m_owner.MouseDown.IsAttached()) {
+            event->ignore();
+            return;
+        }
         const QPoint at = event->position().toPoint();
         m_owner.MouseDown.Raise(m_owner, at.x(), at.y());
     }

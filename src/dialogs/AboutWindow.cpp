@@ -1,0 +1,151 @@
+#include "dialogs/AboutWindow.h"
+
+#include "app/Pictures.h"
+#include "dialogs/WebPages.h"
+
+namespace tickora {
+
+const runtime::ClassDescription &AboutWindow::ClassInfo()
+{
+    static const runtime::ClassDescription &info = runtime::RuntimeRegisterClass(
+        {QStringLiteral("AboutWindow.AboutWindow"),
+         {QStringLiteral("AddMenuHandlers"), QStringLiteral("CreateControls"), QStringLiteral("Layout"),
+          QStringLiteral("MouseDown")}});
+    return info;
+}
+
+AboutWindow::Ref<AboutWindow> AboutWindow::Instance()
+{
+    Ref<runtime::Window> window = runtime::Window::GetImplicitWindow(ClassInfo().Name);
+    if (!window) {
+        Ref<AboutWindow> made = runtime::NewObject<AboutWindow>();
+        made->Constructor();
+        window = made;
+    }
+    return runtime::ClassTest<AboutWindow>(window);
+}
+
+bool AboutWindow::IsEventImplemented(const QString &eventName) const
+{
+    return runtime::RuntimeIsEventHandled(*this, ClassInfo().Name, eventName, true);
+}
+
+void AboutWindow::Layout() { runtime::SetProperties(*this, WindowProperties()); }
+
+void AboutWindow::CreateControls() { CreateControls0(); }
+
+template <class T>
+void AboutWindow::MakeControl(const QString &name)
+{
+    Ref<T> made = New<T>();
+    made->Constructor();
+    AddControl(name, made);
+    runtime::SetProperties(*ControlAs<T>(name), ControlProperties(name));
+}
+
+void AboutWindow::CreateControls0()
+{
+    MakeControl<Label>(QStringLiteral("StatAppName"));
+    MakeControl<Label>(QStringLiteral("StatAppVersion"));
+    MakeControl<Label>(QStringLiteral("StatAppCopyright"));
+
+    // The link's handlers go on after its list, so its list's colour is where
+    // the Open handler starts from.
+    const QString link = QStringLiteral("WebAdresse");
+    MakeControl<Label>(link);
+    ControlAs<Label>(link)->MouseDown.AddHandler(runtime::Delegate(this, &AboutWindow::WebAdresse_MouseDown));
+    ControlAs<Label>(link)->MouseEnter.AddHandler(runtime::Delegate(this, &AboutWindow::WebAdresse_MouseEnter));
+    ControlAs<Label>(link)->MouseExit.AddHandler(runtime::Delegate(this, &AboutWindow::WebAdresse_MouseExit));
+    ControlAs<Label>(link)->Open.AddHandler(runtime::Delegate(this, &AboutWindow::WebAdresse_Open));
+
+    MakeControl<Label>(QStringLiteral("StaticText2"));
+
+    // The icon is the canvas's picture, set before its list.
+    const QString icon = QStringLiteral("Canvas1");
+    Ref<Canvas> canvas = New<Canvas>();
+    canvas->Constructor();
+    AddControl(icon, canvas);
+    ControlAs<Canvas>(icon)->SetBackdrop(icon80());
+    runtime::SetProperties(*ControlAs<Canvas>(icon), ControlProperties(icon));
+
+    MakeControl<Label>(QStringLiteral("StatAppContent"));
+}
+
+// Accessors ask the window afresh each time; the controls live as long as it.
+AboutWindow::Ref<AboutWindow::Label> AboutWindow::StatAppName() { return ControlAs<Label>(QStringLiteral("StatAppName")); }
+AboutWindow::Ref<AboutWindow::Label> AboutWindow::StatAppVersion() { return ControlAs<Label>(QStringLiteral("StatAppVersion")); }
+AboutWindow::Ref<AboutWindow::Label> AboutWindow::StatAppCopyright() { return ControlAs<Label>(QStringLiteral("StatAppCopyright")); }
+AboutWindow::Ref<AboutWindow::Label> AboutWindow::WebAdresse() { return ControlAs<Label>(QStringLiteral("WebAdresse")); }
+AboutWindow::Ref<AboutWindow::Label> AboutWindow::StaticText2() { return ControlAs<Label>(QStringLiteral("StaticText2")); }
+AboutWindow::Ref<AboutWindow::Canvas> AboutWindow::Canvas1() { return ControlAs<Canvas>(QStringLiteral("Canvas1")); }
+AboutWindow::Ref<AboutWindow::Label> AboutWindow::StatAppContent() { return ControlAs<Label>(QStringLiteral("StatAppContent")); }
+
+bool AboutWindow::WebAdresse_MouseDown(Label &link, std::int64_t, std::int64_t)
+{
+    try {
+        runtime::ShowURL(QStringView(kMakerPage).toString());
+    } catch (const runtime::IOException &) {
+        // No browser took the page: leave the window as it is, so the user
+        // sees that nothing happened and can try again.
+        return false;
+    }
+    link.SetTextColor(kLinkAmber);
+    Close();
+    return false;
+}
+
+void AboutWindow::WebAdresse_MouseEnter(Label &link) { link.SetTextColor(kLinkHover); }
+
+// Once visited by the pointer the link stays white, not amber, until it is clicked.
+void AboutWindow::WebAdresse_MouseExit(Label &link) { link.SetTextColor(kWhite); }
+
+void AboutWindow::WebAdresse_Open(Label &link)
+{
+    link.SetTextColor(kLinkAmber);
+    link.SetUnderline(true);
+}
+
+// The window has no menu bar of its own, so these names are reachable only
+// while it is the active window and a menu offers them.
+void AboutWindow::AddMenuHandlers(Ref<runtime::Object> target)
+{
+    Ref<AboutWindow> window = runtime::ClassTest<AboutWindow>(target);
+    AddMenuHandler(QStringLiteral("FileClose"), runtime::Delegate(&*window, &AboutWindow::FileClose_Action));
+    AddMenuHandler(QStringLiteral("FileCloseWindow"),
+                   runtime::Delegate(&*window, &AboutWindow::FileCloseWindow_Action));
+}
+
+bool AboutWindow::Event_MouseDown(std::int64_t, std::int64_t)
+{
+    Close();
+    return false;
+}
+
+bool AboutWindow::FileClose_Action()
+{
+    Close();
+    return false;
+}
+
+bool AboutWindow::FileCloseWindow_Action()
+{
+    Close();
+    return false;
+}
+
+void AboutWindow::SetupWindow()
+{
+    StatAppName()->SetText(QStringLiteral("Tickora\r"));
+    StatAppVersion()->SetText(QStringLiteral("Version 2.0"));
+    StatAppCopyright()->SetText(QStringLiteral("Copyright © Velmoran Software.\rAlle Rechte vorbehalten."));
+    StatAppContent()->SetText(QStringLiteral("Entwickelt von ZQ für Velmoran Software"));
+}
+
+void AboutWindow::Show(bool useCredits)
+{
+    UseCredits = useCredits;
+    SetupWindow();
+    Window::Show();
+}
+
+} // namespace tickora
