@@ -14,16 +14,7 @@ const runtime::ClassDescription &AboutWindow::ClassInfo()
     return info;
 }
 
-AboutWindow::Ref<AboutWindow> AboutWindow::Instance()
-{
-    Ref<runtime::Window> window = runtime::Window::GetImplicitWindow(ClassInfo().Name);
-    if (!window) {
-        Ref<AboutWindow> made = runtime::NewObject<AboutWindow>();
-        made->Constructor();
-        window = made;
-    }
-    return runtime::ClassTest<AboutWindow>(window);
-}
+AboutWindow::Ref<AboutWindow> AboutWindow::Instance() { return runtime::ImplicitInstance<AboutWindow>(); }
 
 bool AboutWindow::IsEventImplemented(const QString &eventName) const
 {
@@ -34,41 +25,26 @@ void AboutWindow::Layout() { runtime::SetProperties(*this, WindowProperties()); 
 
 void AboutWindow::CreateControls() { CreateControls0(); }
 
-template <class T>
-void AboutWindow::MakeControl(const QString &name)
-{
-    Ref<T> made = New<T>();
-    made->Constructor();
-    AddControl(name, made);
-    runtime::SetProperties(*ControlAs<T>(name), ControlProperties(name));
-}
+void AboutWindow::MakeLabel(const QString &name) { CreateControl<Label>(name, ControlProperties(name)); }
 
 void AboutWindow::CreateControls0()
 {
-    MakeControl<Label>(QStringLiteral("StatAppName"));
-    MakeControl<Label>(QStringLiteral("StatAppVersion"));
-    MakeControl<Label>(QStringLiteral("StatAppCopyright"));
+    MakeLabel(QStringLiteral("StatAppName"));
+    MakeLabel(QStringLiteral("StatAppVersion"));
+    MakeLabel(QStringLiteral("StatAppCopyright"));
 
     // The link's handlers go on after its list, so its list's colour is where
     // the Open handler starts from.
     const QString link = QStringLiteral("WebAdresse");
-    MakeControl<Label>(link);
-    ControlAs<Label>(link)->MouseDown.AddHandler(runtime::Delegate(this, &AboutWindow::WebAdresse_MouseDown));
-    ControlAs<Label>(link)->MouseEnter.AddHandler(runtime::Delegate(this, &AboutWindow::WebAdresse_MouseEnter));
-    ControlAs<Label>(link)->MouseExit.AddHandler(runtime::Delegate(this, &AboutWindow::WebAdresse_MouseExit));
-    ControlAs<Label>(link)->Open.AddHandler(runtime::Delegate(this, &AboutWindow::WebAdresse_Open));
+    MakeLabel(link);
+    AttachHandler(link, &Label::MouseDown, &AboutWindow::WebAdresse_MouseDown);
+    AttachHandler(link, &Label::MouseEnter, &AboutWindow::WebAdresse_MouseEnter);
+    AttachHandler(link, &Label::MouseExit, &AboutWindow::WebAdresse_MouseExit);
+    AttachHandler(link, &Label::Open, &AboutWindow::WebAdresse_Open);
 
-    MakeControl<Label>(QStringLiteral("StaticText2"));
-
-    // The icon is the canvas's picture, set before its list.
-    const QString icon = QStringLiteral("Canvas1");
-    Ref<Canvas> canvas = New<Canvas>();
-    canvas->Constructor();
-    AddControl(icon, canvas);
-    ControlAs<Canvas>(icon)->SetBackdrop(icon80());
-    runtime::SetProperties(*ControlAs<Canvas>(icon), ControlProperties(icon));
-
-    MakeControl<Label>(QStringLiteral("StatAppContent"));
+    MakeLabel(QStringLiteral("StaticText2"));
+    CreateCanvas(QStringLiteral("Canvas1"), icon80(), ControlProperties(QStringLiteral("Canvas1")));
+    MakeLabel(QStringLiteral("StatAppContent"));
 }
 
 // Accessors ask the window afresh each time; the controls live as long as it.

@@ -69,8 +69,7 @@ private:
     static const runtime::PropertyList &WindowProperties();
     static const runtime::PropertyList &ControlProperties(const QString &controlName);
 
-    template <class T>
-    void MakeControl(const QString &name);
+    void MakeLabel(const QString &name);
 };
 
 } // namespace tickora

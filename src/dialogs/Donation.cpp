@@ -11,16 +11,7 @@ const runtime::ClassDescription &Donation::ClassInfo()
     return info;
 }
 
-Donation::Ref<Donation> Donation::Instance()
-{
-    Ref<runtime::Window> window = runtime::Window::GetImplicitWindow(ClassInfo().Name);
-    if (!window) {
-        Ref<Donation> made = runtime::NewObject<Donation>();
-        made->Constructor();
-        window = made;
-    }
-    return runtime::ClassTest<Donation>(window);
-}
+Donation::Ref<Donation> Donation::Instance() { return runtime::ImplicitInstance<Donation>(); }
 
 bool Donation::IsEventImplemented(const QString &eventName) const
 {
@@ -31,27 +22,17 @@ void Donation::Layout() { runtime::SetProperties(*this, WindowProperties()); }
 
 void Donation::CreateControls() { CreateControls0(); }
 
-// Made, added under its name and fetched back by name; the list goes on
-// before any handler, so applying it presses nothing.
-template <class T>
-void Donation::MakeControl(const QString &name)
-{
-    Ref<T> made = New<T>();
-    made->Constructor();
-    AddControl(name, made);
-    runtime::SetProperties(*ControlAs<T>(name), ControlProperties(name));
-}
-
+// The buttons' handlers go on after their lists, so applying a list presses nothing.
 void Donation::MakeButton(const QString &name, void (Donation::*handler)(PushButton &))
 {
-    MakeControl<PushButton>(name);
-    ControlAs<PushButton>(name)->Action.AddHandler(runtime::Delegate(this, handler));
+    CreateControl<PushButton>(name, ControlProperties(name));
+    AttachHandler(name, &PushButton::Action, handler);
 }
 
 void Donation::CreateControls0()
 {
-    MakeControl<Label>(QStringLiteral("StaticText1"));
-    MakeControl<Label>(QStringLiteral("StaticText2"));
+    CreateControl<Label>(QStringLiteral("StaticText1"), ControlProperties(QStringLiteral("StaticText1")));
+    CreateControl<Label>(QStringLiteral("StaticText2"), ControlProperties(QStringLiteral("StaticText2")));
     MakeButton(QStringLiteral("PushButton1"), &Donation::PushButton1_Action);
     MakeButton(QStringLiteral("PushButton2"), &Donation::PushButton2_Action);
     MakeButton(QStringLiteral("PushButton3"), &Donation::PushButton3_Action);

@@ -50,8 +50,6 @@ private:
     static const runtime::PropertyList &WindowProperties();
     static const runtime::PropertyList &ControlProperties(const QString &controlName);
 
-    template <class T>
-    void MakeControl(const QString &name);
     void MakeButton(const QString &name, void (Donation::*handler)(PushButton &));
 };
 

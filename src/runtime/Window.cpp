@@ -1,6 +1,7 @@
 #include "runtime/Window.h"
 
 #include "runtime/Boundary.h"
+#include "runtime/Canvas.h"
 #include "runtime/Menu.h"
 #include "runtime/Picture.h"
 
@@ -232,6 +233,15 @@ Ref<Control> Window::ControlByName(const QString &name) const
 }
 
 Control *Window::FindControl(const QString &name) const { return m_controlsByName.value(name); }
+
+void Window::CreateCanvas(const QString &name, Ref<Picture> firstPicture, const PropertyList &list)
+{
+    Ref<Canvas> made = New<Canvas>();
+    made->Constructor();
+    AddControl(name, std::move(made));
+    ControlAs<Canvas>(name)->SetBackdrop(std::move(firstPicture));
+    SetProperties(*ControlAs<Canvas>(name), list);
+}
 
 void Window::CreateControls() {}
 void Window::Layout() {}

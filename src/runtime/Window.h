@@ -2,6 +2,7 @@
 
 #include "runtime/Application.h"
 #include "runtime/Control.h"
+#include "runtime/Event.h"
 #include "runtime/Properties.h"
 #include "runtime/Ref.h"
 #include "runtime/Runtime.h"
@@ -141,6 +142,33 @@ public:
     void RaiseMouseDown(std::int64_t x, std::int64_t y);
     void PaintContent(QPainter &painter);
 
+protected:
+    // How every window of the program makes a control: a new control for this
+    // window, constructed, added under its name, then, fetched back by name,
+    // given its first picture (canvases) and its property list. Handlers come
+    // afterwards, so applying a list runs none of them.
+    template <class T>
+    void CreateControl(const QString &name, const PropertyList &list)
+    {
+        Ref<T> made = New<T>();
+        made->Constructor();
+        AddControl(name, std::move(made));
+        SetProperties(*ControlAs<T>(name), list);
+    }
+    void CreateCanvas(const QString &name, Ref<Picture> firstPicture, const PropertyList &list);
+
+    // Attaches one of this window's handlers to an event of the named control.
+    // The delegate calls through the window's table of operations, so a
+    // subclass that replaces the handler is the one called.
+    template <class T, class Signature, class Receiver, class R, class... Args>
+    void AttachHandler(const QString &name, Event<Signature> T::*event, R (Receiver::*handler)(Args...))
+    {
+        auto *receiver = dynamic_cast<Receiver *>(this);
+        if (!receiver)
+            throw IllegalCastException(QStringLiteral("the handler is not an operation of this window"));
+        ((*ControlAs<T>(name)).*event).AddHandler(Delegate(receiver, handler));
+    }
+
 private:
     void CheckLive() const;
     void CloseWindow(bool lastEndsProgram);
@@ -180,5 +208,19 @@ private:
     bool m_closed = false;
     double m_opacity = 1.0;
 };
+
+// The implicit instance of window class T: the runtime's current window of
+// that class, or, when it holds none, a new one built now.
+template <class T>
+Ref<T> ImplicitInstance()
+{
+    Ref<Window> window = Window::GetImplicitWindow(T::ClassInfo().Name);
+    if (!window) {
+        Ref<T> made = NewObject<T>();
+        made->Constructor();
+        window = made;
+    }
+    return ClassTest<T>(window);
+}
 
 } // namespace tickora::runtime

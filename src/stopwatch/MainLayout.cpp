@@ -1,8 +1,6 @@
 #include "stopwatch/MainLayout.h"
 
-#include "runtime/Exceptions.h"
-
-#include <QHash>
+#include "app/PropertyLists.h"
 
 namespace tickora {
 
@@ -13,43 +11,23 @@ using Int = std::int64_t;
 
 const PropertyList &MainWindowProperties()
 {
-    static const PropertyList list{
-        {"Width", Int{kWindowWidth}},
-        {"Height", Int{kCollapsedHeight}},
-        {"MinimumWidth", Int{kWindowWidth}},
-        {"MinimumHeight", Int{kCollapsedHeight}},
-        {"MaximumWidth", Int{kWindowWidth}},
-        {"MaximumHeight", Int{kExpandedHeight}},
-        {"Type", Int{1}},
-        {"Title", QStringLiteral("stopwatch")},
-        {"HasCloseButton", true},
-        {"HasMaximizeButton", false},
-        {"HasMinimizeButton", false},
-        {"HasFullScreenButton", false},
-        // Only the program changes the window's height; the user cannot resize it.
-        {"Resizeable", false},
-        {"Composite", false},
-        {"MacProcID", Int{0}},
-        {"FullScreen", false},
+    static const PropertyList list = WindowList({
+        .width = kWindowWidth,
+        .height = kCollapsedHeight,
+        .minimumWidth = kWindowWidth,
+        .minimumHeight = kCollapsedHeight,
+        .maximumWidth = kWindowWidth,
+        .maximumHeight = kExpandedHeight,
+        .title = QStringLiteral("stopwatch"),
         // The application places the window itself when it opens.
-        {"DefaultLocation", Int{0}},
-        {"Visible", true},
-        {"HasBackgroundColor", true},
-        {"BackgroundColor", Color{0x00, 0x00, 0x00}},
-        {"MenuBarVisible", true},
-        {"LiveResize", true},
-    };
+        .defaultLocation = 0,
+        .backgroundColor = Color{0x00, 0x00, 0x00},
+        .liveResize = true,
+    });
     return list;
 }
 
 namespace {
-
-// An index outside every indexed set of controls.
-constexpr Int kNoIndex = -2147483648LL;
-
-struct Place {
-    Int left, top, width, height;
-};
 
 // The entries every visible control's list begins with, in their order.
 void AppendPlacement(PropertyList &list, const char *name, Place place, Int tabIndex)
@@ -250,7 +228,7 @@ PropertyList OpacitySliderList()
     return list;
 }
 
-QHash<QString, PropertyList> BuildControlLists()
+ControlLists BuildControlLists()
 {
     const Color lapCounterColour{0xFF, 0xCC, 0x00};
     const PropertyList timerList{
@@ -258,9 +236,9 @@ QHash<QString, PropertyList> BuildControlLists()
         {"Period", Int{1000}},
         {"Enabled", true},
     };
-    QHash<QString, PropertyList> lists;
-    auto addLabel = [&](const LabelSpec &spec) { lists.insert(QString::fromLatin1(spec.name), LabelList(spec)); };
-    auto addCanvas = [&](const CanvasSpec &spec) { lists.insert(QString::fromLatin1(spec.name), CanvasList(spec)); };
+    ControlLists lists;
+    auto addLabel = [&](const LabelSpec &spec) { lists.Add(QString::fromLatin1(spec.name), LabelList(spec)); };
+    auto addCanvas = [&](const CanvasSpec &spec) { lists.Add(QString::fromLatin1(spec.name), CanvasList(spec)); };
 
     addCanvas({"cLight", {115, 24, 13, 13}, 0, QStringLiteral("Info")});
     addCanvas({"cStart", {37, 43, 78, 78}, 1});
@@ -273,22 +251,22 @@ QHash<QString, PropertyList> BuildControlLists()
     addLabel(Caption("labelStunde", {160, 40, 48, 20}, "Hour", "stu"));
     addLabel(Digits("LabelDoppelpunkt1", {225, 46, 14, 65}, 6, ":"));
     addLabel(Digits("LabelDoppelpunkt2", {321, 47, 14, 64}, 7, ":"));
-    lists.insert(QStringLiteral("Timer1"), timerList);
+    lists.Add(QStringLiteral("Timer1"), timerList);
     addLabel(Hidden("timestring", {477, 160, 100, 20}, 11, "timestring"));
-    lists.insert(QStringLiteral("Listbox1"), LapListList());
+    lists.Add(QStringLiteral("Listbox1"), LapListList());
     addLabel(Heading("LabelLap", {31, 174, 63, 29}, 13, "LAP"));
     addLabel(Heading("LabelZZ", {135, 174, 78, 29}, 14, "TIME"));
     addLabel(Heading("LabelDif", {253, 174, 134, 29}, 15, "LAPTIME"));
     addLabel(Hidden("zwischenzeit", {20, 142, 100, 20}, 16, "00:00:00"));
-    lists.insert(QStringLiteral("Timer2"), timerList);
+    lists.Add(QStringLiteral("Timer2"), timerList);
     addLabel(Hidden("Label1", {123, 142, 21, 20}, 17, "00", lapCounterColour));
     addLabel(Hidden("Label2", {146, 142, 21, 20}, 18, "00", lapCounterColour));
     addLabel(Hidden("Label3", {173, 142, 21, 20}, 19, "00", lapCounterColour));
     addLabel(Heading("LabelDif1", {428, 174, 92, 29}, 20, "NOTE", 3));
-    lists.insert(QStringLiteral("TransparencySlider"), OpacitySliderList());
+    lists.Add(QStringLiteral("TransparencySlider"), OpacitySliderList());
     addCanvas({"cQuit", {534, 139, 17, 17}, 22, QStringLiteral("Beenden")});
     addCanvas({"cTop", {10, 139, 17, 17}, 23, QStringLiteral("Fenster lösen")});
-    lists.insert(QStringLiteral("TimerTime"), timerList);
+    lists.Add(QStringLiteral("TimerTime"), timerList);
     addCanvas({"cTimeBack", {248, 144, 73, 25}, 27, {}, false});
     addLabel(ClockLabel("LabelHour", {256, 144, 22, 20}, 0, "00"));
     addLabel(ClockLabel("LabelMin", {283, 144, 27, 20}, 1, "00"));
@@ -300,11 +278,8 @@ QHash<QString, PropertyList> BuildControlLists()
 
 const PropertyList &MainControlProperties(const QString &controlName)
 {
-    static const QHash<QString, PropertyList> lists = BuildControlLists();
-    auto it = lists.constFind(controlName);
-    if (it == lists.constEnd())
-        throw runtime::KeyNotFoundException(QStringLiteral("no layout for control %1").arg(controlName));
-    return *it;
+    static const ControlLists lists = BuildControlLists();
+    return lists.Of(controlName);
 }
 
 } // namespace tickora

@@ -14,16 +14,7 @@ const runtime::ClassDescription &main::ClassInfo()
     return info;
 }
 
-main::Ref<main> main::Instance()
-{
-    Ref<runtime::Window> window = runtime::Window::GetImplicitWindow(ClassInfo().Name);
-    if (!window) {
-        Ref<main> made = runtime::NewObject<main>();
-        made->Constructor();
-        window = made;
-    }
-    return runtime::ClassTest<main>(window);
-}
+main::Ref<main> main::Instance() { return runtime::ImplicitInstance<main>(); }
 
 bool main::IsEventImplemented(const QString &eventName) const
 {
@@ -43,89 +34,72 @@ void main::CreateControls()
     CreateControls1();
 }
 
-// Each control is made, added under its name and fetched back by name for
-// every later step; its list is applied before any handler is attached, so
-// applying a list (the slider's Value 90) runs no handler of ours.
 template <class T>
 void main::MakeControl(const QString &name)
 {
-    Ref<T> made = New<T>();
-    made->Constructor();
-    AddControl(name, made);
-    runtime::SetProperties(*ControlAs<T>(name), MainControlProperties(name));
+    CreateControl<T>(name, MainControlProperties(name));
 }
 
-// A canvas shows its first picture before its list is applied; that picture
-// is the control's starting state.
+// A canvas's first picture is its starting state.
 void main::MakeCanvas(const QString &name, runtime::Ref<runtime::Picture> (*firstPicture)())
 {
-    Ref<Canvas> made = New<Canvas>();
-    made->Constructor();
-    AddControl(name, made);
-    ControlAs<Canvas>(name)->SetBackdrop(firstPicture());
-    runtime::SetProperties(*ControlAs<Canvas>(name), MainControlProperties(name));
-}
-
-template <class T, class Signature, class Handler>
-void main::Attach(const QString &name, runtime::Event<Signature> T::*event, Handler handler)
-{
-    (*ControlAs<T>(name).*event).AddHandler(runtime::Delegate(this, handler));
+    CreateCanvas(name, firstPicture(), MainControlProperties(name));
 }
 
 void main::CreateControls0()
 {
     const QString light = QStringLiteral("cLight");
     MakeCanvas(light, &button_gelb);
-    Attach(light, &Canvas::MouseDown, &main::cLight_MouseDown);
+    AttachHandler(light, &Canvas::MouseDown, &main::cLight_MouseDown);
 
     const QString start = QStringLiteral("cStart");
     MakeCanvas(start, &start78);
-    Attach(start, &Canvas::MouseDown, &main::cStart_MouseDown);
-    Attach(start, &Canvas::MouseMove, &main::cStart_MouseMove);
-    Attach(start, &Canvas::MouseExit, &main::cStart_MouseExit);
+    AttachHandler(start, &Canvas::MouseDown, &main::cStart_MouseDown);
+    AttachHandler(start, &Canvas::MouseMove, &main::cStart_MouseMove);
+    AttachHandler(start, &Canvas::MouseExit, &main::cStart_MouseExit);
 
     const QString reset = QStringLiteral("cReset");
     MakeCanvas(reset, &reset78);
-    Attach(reset, &Canvas::MouseDown, &main::cReset_MouseDown);
-    Attach(reset, &Canvas::MouseMove, &main::cReset_MouseMove);
-    Attach(reset, &Canvas::MouseExit, &main::cReset_MouseExit);
+    AttachHandler(reset, &Canvas::MouseDown, &main::cReset_MouseDown);
+    AttachHandler(reset, &Canvas::MouseMove, &main::cReset_MouseMove);
+    AttachHandler(reset, &Canvas::MouseExit, &main::cReset_MouseExit);
 
     for (const char *name : {"sec", "labelSekunde", "min", "labelMinute", "stu", "labelStunde",
                              "LabelDoppelpunkt1", "LabelDoppelpunkt2"})
         MakeControl<Label>(QString::fromLatin1(name));
 
     MakeControl<Timer>(QStringLiteral("Timer1"));
-    Attach(QStringLiteral("Timer1"), &Timer::Action, &main::Timer1_Action);
+    AttachHandler(QStringLiteral("Timer1"), &Timer::Action, &main::Timer1_Action);
 
     MakeControl<Label>(QStringLiteral("timestring"));
-    Attach(QStringLiteral("timestring"), &Label::Open, &main::timestring_Open);
+    AttachHandler(QStringLiteral("timestring"), &Label::Open, &main::timestring_Open);
 
     const QString list = QStringLiteral("Listbox1");
     MakeControl<Listbox>(list);
-    Attach(list, &Listbox::CellClick, &main::Listbox1_CellClick);
-    Attach(list, &Listbox::Open, &main::Listbox1_Open);
-    Attach(list, &Listbox::CellBackgroundPaint, &main::Listbox1_CellBackgroundPaint);
+    AttachHandler(list, &Listbox::CellClick, &main::Listbox1_CellClick);
+    AttachHandler(list, &Listbox::Open, &main::Listbox1_Open);
+    AttachHandler(list, &Listbox::CellBackgroundPaint, &main::Listbox1_CellBackgroundPaint);
 
     for (const char *name : {"LabelLap", "LabelZZ", "LabelDif", "zwischenzeit"})
         MakeControl<Label>(QString::fromLatin1(name));
 
     MakeControl<Timer>(QStringLiteral("Timer2"));
-    Attach(QStringLiteral("Timer2"), &Timer::Action, &main::Timer2_Action);
+    AttachHandler(QStringLiteral("Timer2"), &Timer::Action, &main::Timer2_Action);
 
     for (const char *name : {"Label1", "Label2", "Label3", "LabelDif1"})
         MakeControl<Label>(QString::fromLatin1(name));
 
     MakeControl<Slider>(QStringLiteral("TransparencySlider"));
-    Attach(QStringLiteral("TransparencySlider"), &Slider::ValueChanged, &main::TransparencySlider_ValueChanged);
+    AttachHandler(QStringLiteral("TransparencySlider"), &Slider::ValueChanged, &main::TransparencySlider_ValueChanged);
 
     MakeCanvas(QStringLiteral("cQuit"), &red13);
-    Attach(QStringLiteral("cQuit"), &Canvas::MouseDown, &main::cQuit_MouseDown);
+    AttachHandler(QStringLiteral("cQuit"), &Canvas::MouseDown, &main::cQuit_MouseDown);
 
     MakeCanvas(QStringLiteral("cTop"), &blau13);
-    Attach(QStringLiteral("cTop"), &Canvas::MouseDown, &main::cTop_MouseDown);
+    AttachHandler(QStringLiteral("cTop"), &Canvas::MouseDown, &main::cTop_MouseDown);
 
     MakeControl<Timer>(QStringLiteral("TimerTime"));
-    Attach(QStringLiteral("TimerTime"), &Timer::Action, &main::TimerTime_Action);
+    AttachHandler(QStringLiteral("TimerTime"), &Timer::Action, &main::TimerTime_Action);
 
     MakeCanvas(QStringLiteral("cTimeBack"), &timeback1);
     MakeControl<Label>(QStringLiteral("LabelHour"));

@@ -123,8 +123,6 @@ private:
     template <class T>
     void MakeControl(const QString &name);
     void MakeCanvas(const QString &name, runtime::Ref<runtime::Picture> (*firstPicture)());
-    template <class T, class Signature, class Handler>
-    void Attach(const QString &name, runtime::Event<Signature> T::*event, Handler handler);
     template <class Item>
     Ref<Item> MenuItemNamed(const QString &name);
     void ShowFace(bool shown);
