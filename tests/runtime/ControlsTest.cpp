@@ -2,243 +2,269 @@
 #include "support/RuntimeHelpers.h"
 #include "support/TestWindow.h"
 
-#include "runtime/Canvas.h"
-#include "runtime/Label.h"
-#include "runtime/Picture.h"
+#include "runtime/Listbox.h"
+#include "runtime/PushButton.h"
+#include "runtime/Slider.h"
 
-#include <QPixmap>
-#include <QWidget>
+#include <QAbstractItemModelTester>
+#include <QApplication>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QSlider>
+#include <QStyle>
+#include <QStyleOptionSlider>
+#include <QTableView>
+
+#include <array>
+#include <map>
+#include <set>
+#include <stdexcept>
 
 namespace tickora::testing {
 namespace {
 
 using namespace Qt::StringLiterals;
-using runtime::Canvas;
-using runtime::Label;
+using runtime::Listbox;
+using runtime::PushButton;
 using runtime::Ref;
+using runtime::Slider;
+using Int = std::int64_t;
 
-QPoint At(std::int64_t x, std::int64_t y) { return {static_cast<int>(x), static_cast<int>(y)}; }
-
-// A shown window that records its clicks, with one control of class T at
-// (40, 30), 50 x 50.
-template <class T>
-class ShownControl : public RuntimeFixture {
+// A shown window holding one list laid out by the entries of the lap list's
+// property list that shape its view. Column 4 starts at 20 + 100 + 140 + 140
+// = 400, row n at 30 n.
+class Listboxes : public RuntimeFixture {
 protected:
     void SetUp() override
     {
         RuntimeFixture::SetUp();
-        window = TestWindow::Make([this](TestWindow &w) {
-            runtime::SetProperties(w, {{"Width", 200}, {"Height", 150}});
-            control = AddNamed<T>(w, u"control"_s, {{"Left", 40}, {"Top", 30}, {"Width", 50}, {"Height", 50}});
-        });
-        window->onMouseDown = [this](std::int64_t x, std::int64_t y) {
-            windowDowns.push_back(At(x, y));
-            return true;
-        };
         ASSERT_TRUE(ShowExposed(*window));
     }
 
-    Ref<TestWindow> window;
-    Ref<T> control;
-    std::vector<QPoint> windowDowns;
-};
+    QTableView &View() const { return *qobject_cast<QTableView *>(list->Widget()); }
+    void AddRows(int count) { while (count-- > 0) list->AddRow({QString::number(list->ListCount())}); }
+    void Click(QPoint at) { QTest::mouseClick(View().viewport(), Qt::LeftButton, {}, at); }
+    bool Selected(int row) const { return View().selectionModel()->isRowSelected(row, {}); }
+    QColor PixelAt(int x, int y) const { return View().viewport()->grab().toImage().pixelColor(x, y); }
 
-class CanvasInput : public ShownControl<Canvas> {
-protected:
-    void SetUp() override
-    {
-        ShownControl::SetUp();
-        control->MouseDown.AddHandler([this](Canvas &, std::int64_t x, std::int64_t y) {
-            downs.push_back(At(x, y));
-            return true;
-        });
-        control->MouseMove.AddHandler([this](Canvas &, std::int64_t x, std::int64_t y) { moves.push_back(At(x, y)); });
-        control->MouseExit.AddHandler([this](Canvas &) { ++exits; });
-    }
-
-    std::vector<QPoint> downs;
-    std::vector<QPoint> moves;
-    int exits = 0;
-};
-
-TEST_F(CanvasInput, ClickReachesMouseDownInCanvasCoordinates)
-{
-    ClickInWindow(*window, QPoint(45, 37));
-    EXPECT_EQ(downs, std::vector<QPoint>{QPoint(5, 7)});
-    EXPECT_TRUE(windowDowns.empty());
-}
-
-TEST_F(CanvasInput, HiddenCanvasGetsNoClicks)
-{
-    control->SetVisible(false);
-    ClickInWindow(*window, QPoint(45, 37));
-    EXPECT_TRUE(downs.empty());
-    EXPECT_EQ(windowDowns, std::vector<QPoint>{QPoint(45, 37)});
-}
-
-TEST_F(CanvasInput, PointerMovesWithoutButtonReachMouseMove)
-{
-    MoveInWindow(*window, QPoint(41, 31));
-    MoveInWindow(*window, QPoint(60, 50));
-    EXPECT_EQ(moves, (std::vector<QPoint>{QPoint(1, 1), QPoint(20, 20)}));
-}
-
-TEST_F(CanvasInput, MovesWithAButtonHeldRaiseNoMouseMove)
-{
-    SendMove(control->Widget(), QPoint(3, 4), Qt::LeftButton);
-    SendMove(control->Widget(), QPoint(6, 8), Qt::RightButton);
-    EXPECT_TRUE(moves.empty());
-    SendMove(control->Widget(), QPoint(6, 8), Qt::NoButton);
-    EXPECT_EQ(moves, std::vector<QPoint>{QPoint(6, 8)});
-}
-
-TEST_F(CanvasInput, LeavingRaisesMouseExit)
-{
-    SendEnter(control->Widget(), QPoint(2, 2));
-    EXPECT_EQ(exits, 0);
-    SendLeave(control->Widget());
-    EXPECT_EQ(exits, 1);
-}
-
-// The program tells a lamp's states apart by which picture it shows, not by how it looks.
-TEST_F(CanvasInput, BackdropReadsBackTheVeryPictureObjectSet)
-{
-    EXPECT_TRUE(control->Backdrop().IsNil());
-    QPixmap pixels(8, 8);
-    pixels.fill(Qt::red);
-    auto lit = runtime::NewObject<runtime::Picture>(pixels);
-    auto sameLooking = runtime::NewObject<runtime::Picture>(pixels);
-
-    control->SetBackdrop(lit);
-    EXPECT_TRUE(control->Backdrop() == lit);
-    control->SetBackdrop(sameLooking);
-    EXPECT_TRUE(control->Backdrop() == sameLooking);
-    control->SetBackdrop(nullptr);
-    EXPECT_TRUE(control->Backdrop().IsNil());
-}
-
-using LabelInput = ShownControl<Label>;
-
-TEST_F(LabelInput, ClickWithoutHandlerReachesTheWindow)
-{
-    ClickInWindow(*window, QPoint(45, 37));
-    EXPECT_EQ(windowDowns, std::vector<QPoint>{QPoint(45, 37)});
-}
-
-TEST_F(LabelInput, LabelWithMouseDownConsumesTheClick)
-{
-    std::vector<QPoint> labelDowns;
-    control->MouseDown.AddHandler([&](Label &, std::int64_t x, std::int64_t y) {
-        labelDowns.push_back(At(x, y));
-        return true;
+    std::set<Int> painted; // painting may go on until the window is gone
+    Ref<Listbox> list;
+    Ref<TestWindow> window = TestWindow::Make([this](TestWindow &w) {
+        runtime::SetProperties(w, {{"Width", 600}, {"Height", 400}});
+        list = AddNamed<Listbox>(w, u"laps"_s, {{"Left", 10}, {"Top", 10}, {"Width", 538}, {"Height", 151},
+                                                {"ColumnCount", 5}, {"ColumnWidths", u"20,100,140,140,140"_s},
+                                                {"DefaultRowHeight", 30}, {"HasHeader", false}, {"FontSize", 20.0f},
+                                                {"GridLinesHorizontalStyle", 3}, {"Transparent", true}});
     });
-    ClickInWindow(*window, QPoint(45, 37));
-    EXPECT_EQ(labelDowns, std::vector<QPoint>{QPoint(5, 7)});
-    EXPECT_TRUE(windowDowns.empty());
-}
-
-TEST_F(LabelInput, PointerEnteringAndLeavingRaisesEnterAndExit)
-{
-    QStringList log;
-    control->MouseEnter.AddHandler([&](Label &) { log << u"enter"_s; });
-    control->MouseExit.AddHandler([&](Label &) { log << u"exit"_s; });
-    SendEnter(control->Widget(), QPoint(4, 4));
-    SendLeave(control->Widget());
-    EXPECT_EQ(log, (QStringList{u"enter"_s, u"exit"_s}));
-}
-
-struct DisplayCase {
-    const char *name;
-    QString text;
-    bool multiline;
-    QString displayed;
 };
 
-void PrintTo(const DisplayCase &c, std::ostream *os) { *os << c.name; }
-
-class LabelDisplay : public LabelInput, public ::testing::WithParamInterface<DisplayCase> {};
-
-TEST_P(LabelDisplay, ReadsBackExactlyAndDisplaysLineBreaksByKind)
+TEST_F(Listboxes, LapListPropertiesShapeTheView)
 {
-    const DisplayCase &c = GetParam();
-    runtime::SetProperties(*control, {{"Multiline", c.multiline}, {"Text", c.text}});
-    EXPECT_EQ(control->Text(), c.text);
-    EXPECT_EQ(control->DisplayedText(), c.displayed);
+    AddRows(2);
+    const QTableView &v = View();
+    EXPECT_EQ((std::array{v.columnWidth(0), v.columnWidth(1), v.columnWidth(2), v.columnWidth(3), v.columnWidth(4)}),
+              (std::array{20, 100, 140, 140, 140}));
+    EXPECT_EQ(View().rowViewportPosition(1), 30);
+    EXPECT_TRUE(View().horizontalHeader()->isHidden());
 }
 
-INSTANTIATE_TEST_SUITE_P(Texts, LabelDisplay,
-                         ::testing::Values(DisplayCase{"MultiCR", u"a\rb"_s, true, u"a\nb"_s},
-                                           DisplayCase{"MultiCRLF", u"a\r\nb"_s, true, u"a\nb"_s},
-                                           DisplayCase{"MultiTrailingCR", u"lap\r"_s, true, u"lap\n"_s},
-                                           DisplayCase{"SingleTrailingCR", u"00:12\r"_s, false, u"00:12"_s},
-                                           DisplayCase{"SingleTrailingBreaks", u"7\r\n\r"_s, false, u"7"_s},
-                                           DisplayCase{"SinglePlain", u"12:34:56"_s, false, u"12:34:56"_s},
-                                           DisplayCase{"SingleOwnTrailingSpace", u"12 "_s, false, u"12 "_s}));
+std::vector<QString> g_modelWarnings;
 
-TEST_F(LabelInput, SingleLineShowsABreakInsideTheTextOnOneLine)
+TEST_F(Listboxes, RowsPassTheModelTesterAndCellsOutsideRaise)
 {
-    control->SetText(u"first\rsecond"_s);
-    const QString shown = control->DisplayedText();
-    EXPECT_FALSE(shown.contains(u'\n') || shown.contains(u'\r'));
-    EXPECT_TRUE(shown.startsWith(u"first"_s) && shown.endsWith(u"second"_s));
+    g_modelWarnings.clear();
+    const auto previous = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &m) {
+        if (type != QtDebugMsg && type != QtInfoMsg)
+            g_modelWarnings.push_back(m);
+    });
+    {
+        QAbstractItemModelTester tester(list->Model(), QAbstractItemModelTester::FailureReportingMode::Warning);
+        AddRows(3);
+        list->SetCell(1, 2, u"00:01:00"_s);
+        EXPECT_TRUE(list->Model()->setData(list->Model()->index(2, 4), u"typed"_s));
+        list->SetColumnCount(7);
+        list->SetColumnCount(5);
+        list->DeleteAllRows();
+        EXPECT_EQ(View().verticalHeader()->count(), 0) << "the view saw the rows go";
+        runtime::SetProperties(*list, {{"InitialValue", u"a\tb\nc"_s}});
+    }
+    qInstallMessageHandler(previous);
+    EXPECT_EQ(g_modelWarnings, std::vector<QString>{});
+    for (const auto &[row, column] : {std::pair<Int, Int>{-1, 0}, {2, 0}, {0, -1}, {0, 5}, {Int{1} << 40, 0}}) {
+        EXPECT_THROW(list->Cell(row, column), runtime::KeyNotFoundException) << row << ", " << column;
+        EXPECT_THROW(list->SetCell(row, column, u"x"_s), runtime::KeyNotFoundException) << row << ", " << column;
+    }
 }
 
-struct EmbeddedCase {
-    bool containerVisible, childVisible;
-};
-
-void PrintTo(const EmbeddedCase &c, std::ostream *os)
+TEST_F(Listboxes, HandledClickKeepsItsEditorAndTheSelectionAndAnUnhandledOneSelects)
 {
-    *os << "container " << c.containerVisible << ", child " << c.childVisible;
+    AddRows(3);
+    std::vector<std::array<Int, 4>> clicks;
+    list->CellClick.AddHandler([&](Listbox &l, Int row, Int column, Int x, Int y) {
+        clicks.push_back({row, column, x, y});
+        if (column == 4)
+            l.EditCell(row, column);
+        return column >= 3;
+    });
+    Click({405, 37});
+    EXPECT_EQ(clicks, (std::vector<std::array<Int, 4>>{{1, 4, 5, 7}}));
+    EXPECT_EQ(std::pair(list->EditingRow(), list->EditingColumn()), std::pair(Int{1}, Int{4}));
+    EXPECT_FALSE(View().selectionModel()->hasSelection());
+    Click({60, 75});
+    EXPECT_TRUE(Selected(2));
+    Click({300, 15});
+    EXPECT_EQ(clicks.size(), 3u);
+    EXPECT_TRUE(Selected(2) && !Selected(0));
 }
 
-// A container canvas at (20, 10) with a label embedded in it at (35, 25).
-class EmbeddedControls : public RuntimeFixture {
+TEST_F(Listboxes, ReturnCommitsTheTypedText)
+{
+    AddRows(3);
+    list->EditCell(1, 4);
+    auto *editor = View().findChild<QLineEdit *>();
+    ASSERT_NE(editor, nullptr);
+    QTest::keyClicks(editor, u"fast lap"_s);
+    QTest::keyClick(editor, Qt::Key_Return);
+    EXPECT_FALSE(list->IsEditing());
+    EXPECT_EQ(list->Cell(1, 4), u"fast lap"_s);
+}
+
+// The program's background: grey over the laps and dark teal below them,
+// where the row numbers count on. Only the visible row slots are asked for.
+TEST_F(Listboxes, RowsAndTheAreaBelowArePaintedThroughTheHandlerAlsoWithTenThousandRows)
+{
+    list->CellBackgroundPaint.AddHandler([&](Listbox &l, runtime::Graphics &g, Int row, Int) {
+        painted.insert(row);
+        g.SetForeColor(row < l.ListCount() ? runtime::RGB(150, 150, 150) : runtime::RGB(8, 43, 52));
+        g.FillRect(0, 0, g.Width(), g.Height());
+        return false;
+    });
+    const QColor grey(150, 150, 150), teal(8, 43, 52);
+    const std::size_t slots = static_cast<std::size_t>((View().viewport()->height() - 1) / 30 + 1);
+    AddRows(3);
+    EXPECT_EQ(std::tuple(PixelAt(60, 45), PixelAt(60, 105), PixelAt(10, 135)), std::tuple(grey, teal, teal));
+    EXPECT_EQ(painted.size(), slots);
+    EXPECT_EQ(*painted.rbegin(), static_cast<Int>(slots) - 1);
+
+    list->DeleteAllRows();
+    for (int lap = 1; lap <= 10000; ++lap)
+        list->AddRow({QString(), QString::number(lap)});
+    EXPECT_EQ(std::pair(list->ListCount(), list->LastIndex()), std::pair(Int{10000}, Int{9999}));
+    for (Int row : {0, 4999, 9999})
+        EXPECT_EQ(list->Cell(row, 1), QString::number(row + 1));
+    painted.clear();
+    EXPECT_EQ(PixelAt(60, 135), grey);
+    EXPECT_EQ(painted.size(), slots);
+}
+
+// The opacity slider's list and a dialog's buttons, on a shown, active window,
+// so that keys and shortcuts reach it as from the keyboard.
+class SliderAndButtons : public RuntimeFixture {
 protected:
     void SetUp() override
     {
         RuntimeFixture::SetUp();
-        window = TestWindow::Make([this](TestWindow &w) {
-            container = AddNamed<Canvas>(w, u"box"_s, {{"Left", 20}, {"Top", 10}, {"Width", 120}, {"Height", 80}});
-            child = AddNamed<Label>(w, u"inner"_s, {{"Left", 35}, {"Top", 25}, {"Width", 60}, {"Height", 20},
-                                                    {"InitialParent", u"box"_s}});
-        });
         ASSERT_TRUE(ShowExposed(*window));
+        QApplication::setActiveWindow(window->Widget());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window->Widget()));
     }
 
-    Ref<TestWindow> window;
-    Ref<Canvas> container;
-    Ref<Label> child;
+    Ref<PushButton> Button(const char *name) const { return window->ControlAs<PushButton>(QString::fromLatin1(name)); }
+    void Type(Qt::Key key) const { QTest::keyClick(window->Widget()->windowHandle(), key); }
+
+    std::vector<Int> reported;
+    std::map<std::string, int> presses;
+    Ref<Slider> slider;
+    Ref<TestWindow> window = TestWindow::Make([this](TestWindow &w) {
+        runtime::SetProperties(w, {{"Width", 560}, {"Height", 200}});
+        slider = AddNamed<Slider>(w, u"slider"_s, {{"Left", 139}, {"Top", 116}, {"Width", 281}, {"Height", 32},
+                                                   {"Value", 90}, {"MinimumValue", 0}, {"MaximumValue", 100},
+                                                   {"LineStep", 1}, {"PageStep", 20}, {"TickMarkStyle", 2},
+                                                   {"AllowLiveScrolling", true}});
+        slider->ValueChanged.AddHandler([this](Slider &s) { reported.push_back(s.Value()); });
+        int left = 10;
+        for (const std::string name : {"ok", "cancel", "other"}) {
+            AddNamed<PushButton>(w, QString::fromStdString(name),
+                                 {{"Left", left += 100}, {"Top", 60}, {"Width", 80}, {"Height", 30},
+                                  {"Default", name == "ok"}, {"Cancel", name == "cancel"}})
+                ->Action.AddHandler([this, name](PushButton &) { ++presses[name]; });
+        }
+    });
 };
 
-class EmbeddedVisibility : public EmbeddedControls, public ::testing::WithParamInterface<EmbeddedCase> {};
-
-TEST_P(EmbeddedVisibility, ShowOnlyWithTheirContainerAndKeepTheirOwnSetting)
+TEST_F(SliderAndButtons, SliderTakesItsListSilentlyAndReportsEachChangeOnce)
 {
-    const EmbeddedCase &c = GetParam();
-    child->SetVisible(c.childVisible);
-    container->SetVisible(c.containerVisible);
-    EXPECT_EQ(child->Widget()->isVisible(), c.containerVisible && c.childVisible);
-    EXPECT_EQ(child->Visible(), c.childVisible);
-
-    container->SetVisible(!c.containerVisible);
-    EXPECT_EQ(child->Widget()->isVisible(), !c.containerVisible && c.childVisible);
-    EXPECT_EQ(child->Visible(), c.childVisible);
-
-    container->SetVisible(true);
-    EXPECT_EQ(child->Widget()->isVisible(), c.childVisible);
+    EXPECT_TRUE(reported.empty());
+    EXPECT_EQ(std::tuple(slider->Value(), slider->Maximum(), slider->PageStep(), slider->TickMarkStyle()),
+              std::tuple(90, 100, 20, 2));
+    struct Step { std::function<void()> act; Int value; bool reports; };
+    auto key = [this](Qt::Key k) { return [this, k] { QTest::keyClick(slider->Widget(), k); }; };
+    const Step steps[] = {
+        {key(Qt::Key_Right), 91, true}, {key(Qt::Key_PageUp), 100, true}, {key(Qt::Key_End), 100, false},
+        {key(Qt::Key_Home), 0, true},   {[this] { slider->SetValue(42); }, 42, true},
+        {[this] { slider->SetValue(42); }, 42, false}, {[this] { slider->SetMaximumValue(30); }, 30, true},
+    };
+    for (const Step &step : steps) {
+        reported.clear();
+        step.act();
+        EXPECT_EQ(slider->Value(), step.value) << "step " << &step - steps;
+        EXPECT_EQ(reported, step.reports ? std::vector<Int>{step.value} : std::vector<Int>{}) << &step - steps;
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(Settings, EmbeddedVisibility,
-                         ::testing::Values(EmbeddedCase{true, true}, EmbeddedCase{true, false},
-                                           EmbeddedCase{false, true}, EmbeddedCase{false, false}));
-
-TEST_F(EmbeddedControls, ArePlacedInWindowCoordinates)
+TEST_F(SliderAndButtons, DraggingReportsLiveValuesOnlyWithLiveScrolling)
 {
-    EXPECT_EQ(child->Widget()->mapTo(window->ContentWidget(), QPoint(0, 0)), QPoint(35, 25));
-    EXPECT_EQ(child->Widget()->size(), QSize(60, 20));
-    child->SetLeft(50);
-    EXPECT_EQ(child->Widget()->mapTo(window->ContentWidget(), QPoint(0, 0)), QPoint(50, 25));
+    auto *widget = qobject_cast<QSlider *>(slider->Widget());
+    for (bool live : {true, false}) {
+        SCOPED_TRACE(live ? "live" : "not live");
+        slider->SetValue(0);
+        slider->SetAllowLiveScrolling(live);
+        reported.clear();
+        QStyleOptionSlider option;
+        option.initFrom(widget);
+        option.maximum = 100;
+        option.tickPosition = widget->tickPosition();
+        QPoint at =
+            widget->style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, widget).center();
+        QTest::mousePress(widget, Qt::LeftButton, {}, at);
+        for (int move = 0; move < 4; ++move)
+            QTest::mouseMove(widget, at += QPoint(40, 0));
+        EXPECT_EQ(reported.size(), live ? 4u : 0u);
+        QTest::mouseRelease(widget, Qt::LeftButton, {}, at);
+        EXPECT_EQ(reported.size(), live ? 4u : 1u);
+        EXPECT_GT(slider->Value(), 0);
+        EXPECT_EQ(reported.back(), slider->Value());
+    }
+}
+
+TEST_F(SliderAndButtons, ClickReturnAndEscapePressTheirButtonOnceButNeverAHiddenOne)
+{
+    struct Case { const char *button; std::function<void()> press; };
+    const Case cases[] = {
+        {"other", [this] { ClickAt(*window, Button("other")->Widget(), QPoint(40, 15)); }},
+        {"ok", [this] { Type(Qt::Key_Return); }},
+        {"ok", [this] { Type(Qt::Key_Enter); }},
+        {"cancel", [this] { Type(Qt::Key_Escape); }},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(::testing::Message() << "case " << &c - cases);
+        slider->Widget()->setFocus();
+        presses.clear();
+        c.press();
+        EXPECT_EQ(presses, (std::map<std::string, int>{{c.button, 1}}));
+        Button(c.button)->SetVisible(false);
+        presses.clear();
+        c.press();
+        EXPECT_TRUE(presses.empty());
+        Button(c.button)->SetVisible(true);
+    }
+}
+
+TEST_F(SliderAndButtons, ExceptionFromActionEndsInTheUnhandledPath)
+{
+    Button("other")->Action.AddHandler([](PushButton &) { throw std::runtime_error("no dialog"); });
+    EXPECT_NO_THROW(ClickAt(*window, Button("other")->Widget(), QPoint(40, 15)));
+    EXPECT_EQ(quitCodes, std::vector<int>{runtime::kUnhandledExceptionExitCode});
 }
 
 } // namespace

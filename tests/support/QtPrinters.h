@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QPoint>
 #include <QString>
 
 #include <ostream>
@@ -11,5 +10,3 @@ inline void PrintTo(const QString &text, std::ostream *os)
 {
     *os << '"' << text.toStdString() << '"';
 }
-
-inline void PrintTo(const QPoint &point, std::ostream *os) { *os << '(' << point.x() << ", " << point.y() << ')'; }
