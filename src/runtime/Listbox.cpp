@@ -8,6 +8,7 @@
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPersistentModelIndex>
@@ -16,6 +17,7 @@
 #include <QTableView>
 
 #include <algorithm>
+#include <limits>
 #include <utility>
 #include <vector>
 
@@ -206,6 +208,10 @@ public:
                           const QModelIndex &index) const override
     {
         QWidget *editor = QStyledItemDelegate::createEditor(parent, option, index);
+        // A line editor stops at 32,767 characters by default; a note is kept
+        // whole, however long.
+        if (auto *line = qobject_cast<QLineEdit *>(editor))
+            line->setMaxLength(std::numeric_limits<int>::max());
         m_editor = editor;
         m_editing = index;
         return editor;
