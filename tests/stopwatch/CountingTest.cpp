@@ -1,4 +1,5 @@
-// Counting, start, pause and resume, and the hover looks of the start/stop button.
+// Counting: the first tick, roll-over of every field, and hours that never wrap.
+// Start, pause, resume and the buttons' looks are played at length by ModelTest.
 #include "MainWindowFixture.h"
 
 #include "stopwatch/TimeText.h"
@@ -59,92 +60,6 @@ INSTANTIATE_TEST_SUITE_P(Fields, CountingRollOver,
                                            RollOver{{"100", "00", "00"}, "100:00:01"},
                                            RollOver{{"999", "59", "59"}, "1000:00:00"},
                                            RollOver{{"00", "09", "09"}, "00:09:10"}));
-
-TEST_F(Counting, LapCounterRollsOverTheSameWay)
-{
-    window->Label1()->SetText(QStringLiteral("09"));
-    window->Label2()->SetText(QStringLiteral("59"));
-    window->Label3()->SetText(QStringLiteral("59"));
-    Start();
-    AdvanceSeconds(1);
-    EXPECT_EQ(LapFields(), QStringLiteral("10:00:00"));
-    EXPECT_EQ(window->zwischenzeit()->Text(), QStringLiteral("10:00:00"));
-}
-
-TEST_F(Counting, PauseHoldsEveryTextAndResumeContinuesFromIt)
-{
-    Start();
-    AdvanceSeconds(3);
-    Click(*window->cStart());
-    EXPECT_TRUE(window->cStart()->Backdrop() == start78());
-    EXPECT_TRUE(window->cReset()->Backdrop() == reset78());
-    EXPECT_FALSE(window->Timer1()->Enabled());
-    EXPECT_FALSE(window->Timer2()->Enabled());
-    AdvanceSeconds(10);
-    EXPECT_EQ(Shown(), QStringLiteral("00:00:03"));
-    EXPECT_EQ(window->zwischenzeit()->Text(), QStringLiteral("00:00:03"));
-
-    Click(*window->cStart());
-    EXPECT_TRUE(window->cStart()->Backdrop() == stop78());
-    EXPECT_TRUE(window->cReset()->Backdrop() == lap78());
-    AdvanceSeconds(2);
-    EXPECT_EQ(Shown(), QStringLiteral("00:00:05"));
-    EXPECT_EQ(window->timestring()->Text(), QStringLiteral("00:00:05"));
-}
-
-TEST_F(Counting, StartAndStopBeforeTheFirstTickChangeOnlyPicturesAndTimers)
-{
-    Start();
-    Click(*window->cStart());
-    AdvanceSeconds(3);
-    EXPECT_EQ(Shown(), QStringLiteral("00:00:00"));
-    EXPECT_EQ(window->timestring()->Text(), QStringLiteral("00:00:00"));
-    EXPECT_TRUE(window->cStart()->Backdrop() == start78());
-}
-
-TEST_F(Counting, CountingGoesOnWhileTheWindowIsOnTheInformationScreen)
-{
-    Start();
-    Click(*window->cLight());
-    AdvanceSeconds(61);
-    Click(*window->cLight());
-    EXPECT_EQ(Shown(), QStringLiteral("00:01:01"));
-    EXPECT_TRUE(window->sec()->IsShown());
-}
-
-// The start/stop button's hover looks, as the pointer enters, moves and leaves.
-TEST_F(Counting, StartButtonHoverLooks)
-{
-    auto button = window->cStart();
-    MoveOver(*button);
-    EXPECT_TRUE(button->Backdrop() == start_hell());
-    MoveOver(*button);
-    EXPECT_TRUE(button->Backdrop() == start_hell());
-    MoveAway();
-    EXPECT_TRUE(button->Backdrop() == start78());
-
-    // A click on the highlighted look starts the watch and shows the plain stop look;
-    // the next move over it highlights that.
-    MoveOver(*button);
-    Click(*button);
-    EXPECT_TRUE(button->Backdrop() == stop78());
-    EXPECT_TRUE(window->Timer1()->Enabled());
-    MoveOver(*button);
-    EXPECT_TRUE(button->Backdrop() == stop_hell());
-    Click(*button);
-    EXPECT_TRUE(button->Backdrop() == start78());
-    EXPECT_FALSE(window->Timer1()->Enabled());
-    MoveAway();
-    EXPECT_TRUE(button->Backdrop() == start78());
-}
-
-TEST_F(Counting, StartSetsThePlainLapLookWhateverTheRightButtonShowed)
-{
-    MoveOver(*window->cReset());
-    EXPECT_TRUE(window->cReset()->Backdrop() == reset_hell());
-    Start();
-    EXPECT_TRUE(window->cReset()->Backdrop() == lap78());
-}
 
 TEST(TimeText, TextsTheProgramNeverWritesCountAsZero)
 {

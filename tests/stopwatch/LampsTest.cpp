@@ -59,19 +59,6 @@ TEST_F(Lamps, InformationScreenOverAnOpenLapListLeavesListAndHeadingsVisible)
         EXPECT_TRUE(control->Widget()->isVisible()) << control->Name().toStdString();
 }
 
-TEST_F(Lamps, HiddenButtonsCannotBeClickedWhileLampsAndTheMenuStillWork)
-{
-    Click(*window->cLight());
-    ClickAt(CentreOf(*window->cStart()));
-    EXPECT_FALSE(window->Timer1()->Enabled());
-    ClickAt(CentreOf(*window->cReset()));
-    EXPECT_EQ(window->Listbox1()->ListCount(), 0);
-    Click(*window->cTop());
-    EXPECT_EQ(window->Top(), 100);
-    Click(*window->cQuit());
-    EXPECT_EQ(quitCodes, std::vector<int>{0});
-}
-
 TEST_F(Lamps, QuitLampEndsTheProgramWithExitCodeZeroWhileCounting)
 {
     Start();
@@ -97,29 +84,9 @@ TEST_F(Lamps, DockLampReleasesToTopHundredKeepingLeftAndDocksAtTheTopCentre)
     EXPECT_TRUE(window->cLight()->Backdrop() == button_gelb());
 }
 
-struct Docking {
-    std::int64_t screenWidth;
-    std::int64_t left;
-};
-
-class DockingOnScreens : public Lamps, public ::testing::WithParamInterface<Docking> {};
-
-TEST_P(DockingOnScreens, CentresTheWindowOnTheMainScreen)
-{
-    runtime::Screen::SetMainScreenWidthForTesting(GetParam().screenWidth);
-    Click(*window->cTop());
-    Click(*window->cTop());
-    EXPECT_EQ(window->Left(), GetParam().left);
-    EXPECT_EQ(window->Top(), 0);
-}
-
 // The offscreen platform nudges windows that would start left of the screen,
-// so negative places are checked on the arithmetic here and on a real X
-// server by the end-to-end test.
-INSTANTIATE_TEST_SUITE_P(Widths, DockingOnScreens,
-                         ::testing::Values(Docking{1440, 442}, Docking{1441, 442}, Docking{1365, 404},
-                                           Docking{555, 0}));
-
+// so the arithmetic is checked here and negative places on a real X server by
+// the end-to-end test.
 TEST(Placement, DockedLeftTruncatesTowardZeroAndDoesNotClamp)
 {
     EXPECT_EQ(DockedLeft(1440, 556), 442);
@@ -148,23 +115,6 @@ TEST_P(OpacitySlider, WholeWindowTakesTheValueInPerCent)
 INSTANTIATE_TEST_SUITE_P(Values, OpacitySlider,
                          ::testing::Values(Opacity{0, 0.0}, Opacity{90, 0.9}, Opacity{100, 1.0},
                                            Opacity{37, 0.37}));
-
-TEST_F(Lamps, DraggingTheSliderChangesTheOpacityOnEveryReportedValue)
-{
-    auto slider = window->TransparencySlider();
-    std::vector<double> seen;
-    for (int key = 0; key < 3; ++key) {
-        QTest::keyClick(slider->Widget(), Qt::Key_Left);
-        seen.push_back(window->Opacity());
-    }
-    EXPECT_EQ(slider->Value(), 87);
-    ASSERT_EQ(seen.size(), 3u);
-    EXPECT_NEAR(seen[0], 0.89, 1e-6);
-    EXPECT_NEAR(seen[2], 0.87, 1e-6);
-    // The information screen leaves the opacity alone.
-    Click(*window->cLight());
-    EXPECT_NEAR(window->Opacity(), 0.87, 1e-6);
-}
 
 struct ClockCase {
     int hour;

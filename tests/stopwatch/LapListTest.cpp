@@ -72,15 +72,6 @@ TEST_F(LapList, TwoLapsWithoutATickBetweenRepeatTheTimes)
     EXPECT_EQ(window->zwischenzeit()->Text(), QStringLiteral("00:00:01"));
 }
 
-TEST_F(LapList, ALapBetweenTheTotalsTickAndTheLapsTickTakesTheNewTotalAndThePreviousLapTime)
-{
-    Start();
-    AdvanceSeconds(2);
-    window->Timer1_Action(*window->Timer1());
-    LapOrReset();
-    EXPECT_EQ(Row(0), Cells("Lap 1", "00:00:03", "00:00:02"));
-}
-
 TEST_F(LapList, ResetZeroesEverythingEmptiesTheListAndCollapsesTheWindow)
 {
     Start();
@@ -105,64 +96,6 @@ TEST_F(LapList, ResetZeroesEverythingEmptiesTheListAndCollapsesTheWindow)
     EXPECT_EQ(Row(0), Cells("Lap 1", "00:01:08", "00:00:00"));
     AdvanceSeconds(1);
     EXPECT_EQ(window->timestring()->Text(), QStringLiteral("00:00:01"));
-}
-
-TEST_F(LapList, AResetBeforeAnyStartChangesNothingVisible)
-{
-    LapOrReset();
-    EXPECT_EQ(Shown(), QStringLiteral("00:00:00"));
-    EXPECT_EQ(window->Height(), 164);
-    EXPECT_EQ(window->Listbox1()->ListCount(), 0);
-    // The pointer still rests on the button.
-    EXPECT_TRUE(window->cReset()->Backdrop() == reset_hell());
-}
-
-TEST_F(LapList, PauseKeepsRowsAndHeightAndLapsGoOnNumberingAfterResume)
-{
-    Start();
-    AdvanceSeconds(1);
-    LapOrReset();
-    LapOrReset();
-    Click(*window->cStart());
-    EXPECT_EQ(window->Height(), 374);
-    EXPECT_EQ(window->Listbox1()->ListCount(), 2);
-    Start();
-    LapOrReset();
-    EXPECT_EQ(window->Listbox1()->Cell(2, 1), QStringLiteral("Lap 3"));
-}
-
-// The lap/reset button's four looks: hover highlights, a click acts on the
-// highlighted look as on the plain one and leaves the picture as it is.
-TEST_F(LapList, ResetButtonHoverLooksAndClicksOnThem)
-{
-    auto button = window->cReset();
-    MoveOver(*button);
-    EXPECT_TRUE(button->Backdrop() == reset_hell());
-    Click(*button);
-    EXPECT_TRUE(button->Backdrop() == reset_hell());
-    MoveAway();
-    EXPECT_TRUE(button->Backdrop() == reset78());
-
-    Start();
-    MoveOver(*button);
-    EXPECT_TRUE(button->Backdrop() == lap_hell());
-    Click(*button);
-    EXPECT_TRUE(button->Backdrop() == lap_hell());
-    EXPECT_EQ(window->Listbox1()->ListCount(), 1);
-    // Stopping shows the plain reset look whatever look the button had.
-    Click(*window->cStart());
-    EXPECT_TRUE(button->Backdrop() == reset78());
-}
-
-TEST_F(LapList, ARunningWatchCannotBeResetAndAStoppedOneTakesNoLap)
-{
-    Start();
-    AdvanceSeconds(2);
-    LapOrReset();
-    EXPECT_EQ(Shown(), QStringLiteral("00:00:02"));
-    Click(*window->cStart());
-    LapOrReset();
-    EXPECT_EQ(window->Listbox1()->ListCount(), 0);
 }
 
 TEST_F(LapList, AClickInTheNoteColumnOpensItForTypingAndTheNoteIsKept)
