@@ -9,10 +9,7 @@
 #include <QAbstractItemModelTester>
 #include <QApplication>
 #include <QHeaderView>
-#include <QLineEdit>
 #include <QSlider>
-#include <QStyle>
-#include <QStyleOptionSlider>
 #include <QTableView>
 
 #include <array>
@@ -58,24 +55,13 @@ protected:
     });
 };
 
-TEST_F(Listboxes, LapListPropertiesShapeTheView)
-{
-    AddRows(2);
-    const QTableView &v = View();
-    EXPECT_EQ((std::array{v.columnWidth(0), v.columnWidth(1), v.columnWidth(2), v.columnWidth(3), v.columnWidth(4)}),
-              (std::array{20, 100, 140, 140, 140}));
-    EXPECT_EQ(View().rowViewportPosition(1), 30);
-    EXPECT_TRUE(View().horizontalHeader()->isHidden());
-}
-
-std::vector<QString> g_modelWarnings;
-
+// Every change of rows and columns is announced to the view as Qt's item
+// models must; the tester reports a broken promise as a warning.
 TEST_F(Listboxes, RowsPassTheModelTesterAndCellsOutsideRaise)
 {
-    g_modelWarnings.clear();
     const auto previous = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &m) {
         if (type != QtDebugMsg && type != QtInfoMsg)
-            g_modelWarnings.push_back(m);
+            ADD_FAILURE() << m.toStdString();
     });
     {
         QAbstractItemModelTester tester(list->Model(), QAbstractItemModelTester::FailureReportingMode::Warning);
@@ -89,13 +75,14 @@ TEST_F(Listboxes, RowsPassTheModelTesterAndCellsOutsideRaise)
         runtime::SetProperties(*list, {{"InitialValue", u"a\tb\nc"_s}});
     }
     qInstallMessageHandler(previous);
-    EXPECT_EQ(g_modelWarnings, std::vector<QString>{});
     for (const auto &[row, column] : {std::pair<Int, Int>{-1, 0}, {2, 0}, {0, -1}, {0, 5}, {Int{1} << 40, 0}}) {
         EXPECT_THROW(list->Cell(row, column), runtime::KeyNotFoundException) << row << ", " << column;
         EXPECT_THROW(list->SetCell(row, column, u"x"_s), runtime::KeyNotFoundException) << row << ", " << column;
     }
 }
 
+// A click the handler takes leaves selection and editor to the program.
+// (Typing into the editor is played through the lap list in ScaleTest.)
 TEST_F(Listboxes, HandledClickKeepsItsEditorAndTheSelectionAndAnUnhandledOneSelects)
 {
     AddRows(3);
@@ -111,22 +98,9 @@ TEST_F(Listboxes, HandledClickKeepsItsEditorAndTheSelectionAndAnUnhandledOneSele
     EXPECT_EQ(std::pair(list->EditingRow(), list->EditingColumn()), std::pair(Int{1}, Int{4}));
     EXPECT_FALSE(View().selectionModel()->hasSelection());
     Click({60, 75});
-    EXPECT_TRUE(Selected(2));
     Click({300, 15});
     EXPECT_EQ(clicks.size(), 3u);
     EXPECT_TRUE(Selected(2) && !Selected(0));
-}
-
-TEST_F(Listboxes, ReturnCommitsTheTypedText)
-{
-    AddRows(3);
-    list->EditCell(1, 4);
-    auto *editor = View().findChild<QLineEdit *>();
-    ASSERT_NE(editor, nullptr);
-    QTest::keyClicks(editor, u"fast lap"_s);
-    QTest::keyClick(editor, Qt::Key_Return);
-    EXPECT_FALSE(list->IsEditing());
-    EXPECT_EQ(list->Cell(1, 4), u"fast lap"_s);
 }
 
 // The program's background: grey over the laps and dark teal below them,
@@ -146,12 +120,7 @@ TEST_F(Listboxes, RowsAndTheAreaBelowArePaintedThroughTheHandlerAlsoWithTenThous
     EXPECT_EQ(painted.size(), slots);
     EXPECT_EQ(*painted.rbegin(), static_cast<Int>(slots) - 1);
 
-    list->DeleteAllRows();
-    for (int lap = 1; lap <= 10000; ++lap)
-        list->AddRow({QString(), QString::number(lap)});
-    EXPECT_EQ(std::pair(list->ListCount(), list->LastIndex()), std::pair(Int{10000}, Int{9999}));
-    for (Int row : {0, 4999, 9999})
-        EXPECT_EQ(list->Cell(row, 1), QString::number(row + 1));
+    AddRows(10000);
     painted.clear();
     EXPECT_EQ(PixelAt(60, 135), grey);
     EXPECT_EQ(painted.size(), slots);
@@ -170,7 +139,6 @@ protected:
     }
 
     Ref<PushButton> Button(const char *name) const { return window->ControlAs<PushButton>(QString::fromLatin1(name)); }
-    void Type(Qt::Key key) const { QTest::keyClick(window->Widget()->windowHandle(), key); }
 
     std::vector<Int> reported;
     std::map<std::string, int> presses;
@@ -192,11 +160,11 @@ protected:
     });
 };
 
-TEST_F(SliderAndButtons, SliderTakesItsListSilentlyAndReportsEachChangeOnce)
+// Keys and the program report each change once, starting from the list's
+// value and range; while the thumb is dragged (as Qt's own mouse handling
+// does it) only live scrolling reports.
+TEST_F(SliderAndButtons, SliderReportsEachChangeOnceAndDuringADragOnlyWhenLive)
 {
-    EXPECT_TRUE(reported.empty());
-    EXPECT_EQ(std::tuple(slider->Value(), slider->Maximum(), slider->PageStep(), slider->TickMarkStyle()),
-              std::tuple(90, 100, 20, 2));
     struct Step { std::function<void()> act; Int value; bool reports; };
     auto key = [this](Qt::Key k) { return [this, k] { QTest::keyClick(slider->Widget(), k); }; };
     const Step steps[] = {
@@ -210,41 +178,27 @@ TEST_F(SliderAndButtons, SliderTakesItsListSilentlyAndReportsEachChangeOnce)
         EXPECT_EQ(slider->Value(), step.value) << "step " << &step - steps;
         EXPECT_EQ(reported, step.reports ? std::vector<Int>{step.value} : std::vector<Int>{}) << &step - steps;
     }
-}
-
-TEST_F(SliderAndButtons, DraggingReportsLiveValuesOnlyWithLiveScrolling)
-{
-    auto *widget = qobject_cast<QSlider *>(slider->Widget());
-    for (bool live : {true, false}) {
-        SCOPED_TRACE(live ? "live" : "not live");
-        slider->SetValue(0);
+    auto *thumb = qobject_cast<QSlider *>(slider->Widget());
+    for (bool live : {false, true}) {
         slider->SetAllowLiveScrolling(live);
         reported.clear();
-        QStyleOptionSlider option;
-        option.initFrom(widget);
-        option.maximum = 100;
-        option.tickPosition = widget->tickPosition();
-        QPoint at =
-            widget->style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, widget).center();
-        QTest::mousePress(widget, Qt::LeftButton, {}, at);
-        for (int move = 0; move < 4; ++move)
-            QTest::mouseMove(widget, at += QPoint(40, 0));
-        EXPECT_EQ(reported.size(), live ? 4u : 0u);
-        QTest::mouseRelease(widget, Qt::LeftButton, {}, at);
-        EXPECT_EQ(reported.size(), live ? 4u : 1u);
-        EXPECT_GT(slider->Value(), 0);
-        EXPECT_EQ(reported.back(), slider->Value());
+        thumb->setSliderDown(true);
+        thumb->setSliderPosition(live ? 10 : 20);
+        EXPECT_EQ(reported, live ? std::vector<Int>{10} : std::vector<Int>{}) << "live " << live;
+        thumb->setSliderDown(false);
     }
 }
 
-TEST_F(SliderAndButtons, ClickReturnAndEscapePressTheirButtonOnceButNeverAHiddenOne)
+// What a press runs is a call-back: an exception from it ends in the
+// unhandled path, not in Qt's event loop.
+TEST_F(SliderAndButtons, ClickReturnAndEscapePressTheirButtonOnceAndAFailingPressEndsTheProgram)
 {
     struct Case { const char *button; std::function<void()> press; };
     const Case cases[] = {
         {"other", [this] { ClickAt(*window, Button("other")->Widget(), QPoint(40, 15)); }},
-        {"ok", [this] { Type(Qt::Key_Return); }},
-        {"ok", [this] { Type(Qt::Key_Enter); }},
-        {"cancel", [this] { Type(Qt::Key_Escape); }},
+        {"ok", [this] { QTest::keyClick(window->Widget()->windowHandle(), Qt::Key_Return); }},
+        {"ok", [this] { QTest::keyClick(window->Widget()->windowHandle(), Qt::Key_Enter); }},
+        {"cancel", [this] { QTest::keyClick(window->Widget()->windowHandle(), Qt::Key_Escape); }},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(::testing::Message() << "case " << &c - cases);
@@ -252,18 +206,9 @@ TEST_F(SliderAndButtons, ClickReturnAndEscapePressTheirButtonOnceButNeverAHidden
         presses.clear();
         c.press();
         EXPECT_EQ(presses, (std::map<std::string, int>{{c.button, 1}}));
-        Button(c.button)->SetVisible(false);
-        presses.clear();
-        c.press();
-        EXPECT_TRUE(presses.empty());
-        Button(c.button)->SetVisible(true);
     }
-}
-
-TEST_F(SliderAndButtons, ExceptionFromActionEndsInTheUnhandledPath)
-{
     Button("other")->Action.AddHandler([](PushButton &) { throw std::runtime_error("no dialog"); });
-    EXPECT_NO_THROW(ClickAt(*window, Button("other")->Widget(), QPoint(40, 15)));
+    EXPECT_NO_THROW(cases[0].press());
     EXPECT_EQ(quitCodes, std::vector<int>{runtime::kUnhandledExceptionExitCode});
 }
 
