@@ -318,6 +318,24 @@ case_narrow_screen_places_left_of_it() {
     quit_with_ctrl_q
 }
 
+case_ctrl_i_opens_the_about_window() {
+    start_xvfb 1440 900
+    start_app
+    wait_for_window
+    timeout 5 xdotool windowfocus --sync "$window" || fail "could not focus the window"
+    xdotool key --clearmodifiers ctrl+i
+    # The About window's title is one blank; it is the second top-level window.
+    local about='' geometry
+    about_shown() {
+        about=$(xdotool search --onlyvisible --name '^ $' 2>/dev/null | head -n 1 || true)
+        [[ -n "$about" ]]
+    }
+    poll 5 about_shown || fail "no About window within 5 s of Ctrl+I"
+    geometry=$(xdotool getwindowgeometry "$about") || fail "cannot read the About window's geometry"
+    [[ "$geometry" == *"Geometry: 288x289"* ]] || fail "the About window is not 288 by 289: $geometry"
+    quit_with_ctrl_q
+}
+
 case_quit_lamp_quits() {
     start_xvfb 1440 900
     start_app
@@ -334,6 +352,7 @@ for current_case in \
     case_narrow_screen_places_left_of_it \
     case_lap_grows_the_window_and_reset_shrinks_it \
     case_dock_lamp_releases_and_docks \
+    case_ctrl_i_opens_the_about_window \
     case_quit_lamp_quits \
     case_close_request_quits; do
     start=$(now_us)
