@@ -3,6 +3,8 @@
 #include "runtime/Clock.h"
 #include "runtime/TickSchedule.h"
 
+#include <QCoreApplication>
+#include <QPointer>
 #include <QTimer>
 
 #include <algorithm>
@@ -21,6 +23,25 @@ std::vector<Timer *> &RunningTimers()
 std::chrono::nanoseconds Milliseconds(std::int64_t ms)
 {
     return std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::milliseconds(ms));
+}
+
+// One wake-up serves every timer. Ticks that fall due together (the total's
+// and the lap's timers are enabled in the same moment) then cost one turn of
+// the event loop, not one each. It belongs to the application object, so it
+// never outlives Qt.
+QTimer *SharedWakeUp()
+{
+    static QPointer<QTimer> wakeUp;
+    if (!wakeUp && QCoreApplication::instance()) {
+        wakeUp = new QTimer(QCoreApplication::instance());
+        wakeUp->setSingleShot(true);
+        wakeUp->setTimerType(Qt::PreciseTimer);
+        QObject::connect(wakeUp, &QTimer::timeout, [] {
+            Timer::DeliverDueTicks();
+            Timer::ScheduleWakeUp();
+        });
+    }
+    return wakeUp;
 }
 
 } // namespace
@@ -89,15 +110,17 @@ void Timer::Restart()
     m_anchor = CurrentClock().SteadyNow();
     m_delivered = 0;
     RunningTimers().push_back(this);
-    Schedule();
+    ScheduleWakeUp();
 }
 
 void Timer::Stop()
 {
     auto &running = RunningTimers();
-    running.erase(std::remove(running.begin(), running.end(), this), running.end());
-    if (m_wakeUp)
-        m_wakeUp->stop();
+    const auto end = std::remove(running.begin(), running.end(), this);
+    if (end == running.end())
+        return;
+    running.erase(end, running.end());
+    ScheduleWakeUp();
 }
 
 std::optional<std::chrono::nanoseconds> Timer::NextDue() const
@@ -118,35 +141,19 @@ void Timer::DeliverOne()
     Action.Raise(*this);
 }
 
-void Timer::DeliverDue()
+void Timer::ScheduleWakeUp()
 {
-    const auto now = CurrentClock().SteadyNow();
-    const auto anchor = m_anchor;
-    const auto due = ticks::TicksDue(anchor, Milliseconds(m_period), now);
-    // A handler may disable, re-enable or re-time the timer; then what was
-    // owed under the old anchor is no longer owed.
-    while (Running() && m_anchor == anchor && m_delivered < due)
-        DeliverOne();
-    if (Running() && m_anchor == anchor)
-        Schedule();
-}
-
-void Timer::Schedule()
-{
-    if (CurrentClock().IsManual()) {
-        if (m_wakeUp)
-            m_wakeUp->stop();
+    QTimer *wakeUp = SharedWakeUp();
+    if (!wakeUp)
+        return;
+    const auto next = NextDueTime();
+    // A fake clock delivers its ticks as it is stepped, never by waiting.
+    if (!next || CurrentClock().IsManual()) {
+        wakeUp->stop();
         return;
     }
-    if (!m_wakeUp) {
-        m_wakeUp = std::make_unique<QTimer>();
-        m_wakeUp->setSingleShot(true);
-        m_wakeUp->setTimerType(Qt::PreciseTimer);
-        QObject::connect(m_wakeUp.get(), &QTimer::timeout, [this] { DeliverDue(); });
-    }
-    const auto now = CurrentClock().SteadyNow();
-    const auto wait = ticks::MillisecondsUntil(now, *NextDue());
-    m_wakeUp->start(static_cast<int>(std::min<std::int64_t>(wait, 24LL * 3600 * 1000)));
+    const auto wait = ticks::MillisecondsUntil(CurrentClock().SteadyNow(), *next);
+    wakeUp->start(static_cast<int>(std::min<std::int64_t>(wait, 24LL * 3600 * 1000)));
 }
 
 std::optional<std::chrono::nanoseconds> Timer::NextDueTime()

@@ -4,10 +4,7 @@
 #include "runtime/Event.h"
 
 #include <chrono>
-#include <memory>
 #include <optional>
-
-class QTimer;
 
 namespace tickora::runtime {
 
@@ -34,16 +31,15 @@ public:
     void SetProperty(std::string_view name, const PropertyValue &value) override;
     void WindowClosed() override;
 
-    // Runtime side. Delivers the ticks due by the clock's time (the real
-    // event loop calls this when the timer's wake-up comes).
-    void DeliverDue();
-    // The due time of the next tick, while the timer runs.
+    // Runtime side. The due time of the next tick, while the timer runs.
     std::optional<std::chrono::nanoseconds> NextDue() const;
 
-    // Over all running timers: the earliest due tick, and delivery of every
-    // tick due by the clock's time in the order they fall due (for a fake clock).
+    // Over all running timers: the earliest due tick; the delivery of every
+    // tick due by the clock's time, in the order they fall due, however late
+    // the wake-up came; and the wake-up of the event loop for the next one.
     static std::optional<std::chrono::nanoseconds> NextDueTime();
     static void DeliverDueTicks();
+    static void ScheduleWakeUp();
     // A clock was put in place: running timers re-anchor to it.
     static void ClockChanged();
 
@@ -56,7 +52,6 @@ private:
     void Restart();
     void Stop();
     void DeliverOne();
-    void Schedule();
 
     std::int64_t m_mode = ModeMultiple;
     std::int64_t m_period = 1000;
@@ -64,7 +59,6 @@ private:
     bool m_closed = false;
     std::chrono::nanoseconds m_anchor{0};
     std::int64_t m_delivered = 0;
-    std::unique_ptr<QTimer> m_wakeUp;
 };
 
 } // namespace tickora::runtime
