@@ -28,34 +28,47 @@ protected:
         else if (m_owner.TextAlignment() == Label::AlignRight)
             horizontal = Qt::AlignRight;
 
-        QFont font = this->font();
         const QString text = m_owner.DisplayedText();
         if (m_owner.Multiline()) {
             const int flags = static_cast<int>(horizontal | Qt::AlignTop | Qt::TextWordWrap);
-            painter.setFont(font);
-            FillBackground(painter, painter.boundingRect(rect(), flags, text));
+            painter.setFont(font());
+            FillBackground(painter, flags, text);
             painter.drawText(rect(), flags, text);
             return;
         }
-        const qreal needed = QFontMetricsF(font).horizontalAdvance(text);
+        const int flags = static_cast<int>(horizontal | Qt::AlignVCenter | Qt::TextSingleLine);
+        painter.setFont(FittedFont(text));
+        FillBackground(painter, flags, text);
+        painter.drawText(rect(), flags, text);
+    }
+
+    // The label's font, made smaller when a single-line text would not fit.
+    // Measuring lays the text out, so the answer is kept until the text, the
+    // width or the font changes; the seconds repaint every second.
+    const QFont &FittedFont(const QString &text)
+    {
+        if (text == m_fittedText && width() == m_fittedWidth && font() == m_baseFont)
+            return m_fitted;
+        m_fittedText = text;
+        m_fittedWidth = width();
+        m_baseFont = m_fitted = font();
+        const qreal needed = QFontMetricsF(m_baseFont).horizontalAdvance(text);
         if (needed > width() && needed > 0) {
             const qreal scale = width() / needed;
-            font.setPixelSize(std::max(6, static_cast<int>(QFontInfo(font).pixelSize() * scale)));
+            m_fitted.setPixelSize(std::max(6, static_cast<int>(QFontInfo(m_baseFont).pixelSize() * scale)));
         }
-        const int flags = static_cast<int>(horizontal | Qt::AlignVCenter | Qt::TextSingleLine);
-        painter.setFont(font);
-        FillBackground(painter, painter.boundingRect(rect(), flags, text));
-        painter.drawText(rect(), flags, text);
+        return m_fitted;
     }
 
     // An opaque label paints the window's colour behind its text. Labels may
     // overlap their neighbours (the clock's separator lies over both numbers),
     // so the background hugs the text rather than the whole frame, and never
     // hides a neighbour's text.
-    void FillBackground(QPainter &painter, const QRect &textArea)
+    void FillBackground(QPainter &painter, int flags, const QString &text)
     {
-        if (m_owner.Transparent() || m_owner.DisplayedText().isEmpty())
+        if (m_owner.Transparent() || text.isEmpty())
             return;
+        const QRect textArea = painter.boundingRect(rect(), flags, text);
         painter.fillRect(textArea.adjusted(-1, 0, 1, 0) & rect(), palette().color(QPalette::Window));
     }
     void mousePressEvent(QMouseEvent *event) override
@@ -73,6 +86,10 @@ protected:
 
 private:
     Label &m_owner;
+    QString m_fittedText;
+    int m_fittedWidth = -1;
+    QFont m_baseFont;
+    QFont m_fitted;
 };
 
 } // namespace

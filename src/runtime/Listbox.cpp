@@ -286,6 +286,10 @@ public:
         : QTableView(parent), m_owner(owner), m_rows(new ListModel(this)),
           m_cells(new CellDelegate(owner, this))
     {
+        // Hidden before the model arrives, so setting it does not size headers
+        // the list never shows (the owner shows one again when asked).
+        verticalHeader()->hide();
+        horizontalHeader()->hide();
         setModel(m_rows);
         setItemDelegate(m_cells);
         // Only the program opens a cell for editing.
@@ -297,7 +301,6 @@ public:
         // Tab leaves the list like any other control.
         setTabKeyNavigation(false);
         setCornerButtonEnabled(false);
-        verticalHeader()->hide();
         verticalHeader()->setMinimumSectionSize(1);
         verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
         horizontalHeader()->setMinimumSectionSize(1);
