@@ -39,7 +39,12 @@ std::chrono::nanoseconds SystemClock::SteadyNow() const
 
 QDateTime SystemClock::LocalNow() const { return QDateTime::currentDateTime(); }
 
-FakeClock::FakeClock(QDateTime localStart) : m_localStart(std::move(localStart)) {}
+// The fake's wall time is whatever the test says it is; kept without a time
+// zone, it needs no conversion (each local conversion reads the system's
+// zone files, and a test steps through millions of seconds).
+static QDateTime WithoutZone(const QDateTime &local) { return QDateTime(local.date(), local.time(), Qt::UTC); }
+
+FakeClock::FakeClock(QDateTime localStart) : m_localStart(WithoutZone(localStart)) {}
 
 QDateTime FakeClock::LocalNow() const
 {
@@ -65,7 +70,7 @@ void FakeClock::Advance(std::chrono::nanoseconds by)
 
 void FakeClock::SetLocalTime(const QDateTime &local)
 {
-    m_localStart = local;
+    m_localStart = WithoutZone(local);
     m_localAnchor = m_steady;
 }
 

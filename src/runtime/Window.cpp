@@ -210,7 +210,7 @@ void Window::AddControl(const QString &name, Ref<Control> control)
     if (control->OwnerWindow() != this)
         throw IllegalCastException(QStringLiteral("control %1 belongs to another window").arg(name));
     control->SetName(name);
-    m_controlsByName.insert(name, control.Get());
+    m_controlsByName.insert(name, control);
     m_controls.push_back(std::move(control));
 }
 
@@ -223,16 +223,10 @@ void Window::AddMenuHandler(const QString &itemName, MenuHandler handler)
 Ref<Control> Window::ControlByName(const QString &name) const
 {
     CheckUIThread();
-    Control *control = FindControl(name);
-    if (!control)
-        return {};
-    for (const Ref<Control> &held : m_controls)
-        if (held.Get() == control)
-            return held;
-    return {};
+    return m_controlsByName.value(name);
 }
 
-Control *Window::FindControl(const QString &name) const { return m_controlsByName.value(name); }
+Control *Window::FindControl(const QString &name) const { return m_controlsByName.value(name).Get(); }
 
 void Window::CreateCanvas(const QString &name, Ref<Picture> firstPicture, const PropertyList &list)
 {

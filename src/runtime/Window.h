@@ -183,7 +183,7 @@ private:
     QPointer<QObject> m_menuBarObject;
 
     std::vector<Ref<Control>> m_controls;
-    QHash<QString, Control *> m_controlsByName;
+    QHash<QString, Ref<Control>> m_controlsByName;
     QHash<QString, MenuHandler> m_menuHandlers;
     Ref<Picture> m_backdrop;
     Ref<runtime::MenuBar> m_menuBar;

@@ -1,5 +1,8 @@
-// The lap list far beyond everyday use: ten thousand laps, a note of a
-// hundred thousand characters, notes in non-Latin scripts and emoji.
+// Far beyond everyday use: hours of counting fast-forwarded, ten thousand
+// laps, a note of a hundred thousand characters, notes in non-Latin scripts
+// and emoji. The fast-forward counts 100 hours in the suite; for the long run,
+//   TICKORA_FAST_FORWARD_HOURS=1000 stopwatch_tests --gtest_filter='Scale.*'
+// (some twenty seconds).
 #include "MainWindowFixture.h"
 #include "support/QtPrinters.h"
 
@@ -21,6 +24,19 @@ protected:
     QTableView *View() const { return qobject_cast<QTableView *>(window->Listbox1()->Widget()); }
     void Lap() { window->cReset_MouseDown(*window->cReset(), 1, 1); }
 };
+
+TEST_F(Scale, HoursOfCountingFastForwardedNeverWrap)
+{
+    bool ok = false;
+    const long long hours = qEnvironmentVariableIntValue("TICKORA_FAST_FORWARD_HOURS", &ok);
+    const long long counted = ok && hours > 0 ? hours : 100;
+    Start();
+    clock.Advance(std::chrono::hours(counted));
+    const QString expected = QString::number(counted) + QStringLiteral(":00:00");
+    EXPECT_EQ(Shown(), expected);
+    EXPECT_EQ(window->timestring()->Text(), expected);
+    EXPECT_EQ(window->zwischenzeit()->Text(), expected);
+}
 
 TEST_F(Scale, TenThousandLapsKeepTheirNumbersAndTimes)
 {
