@@ -50,7 +50,7 @@ void AppendPlacement(PropertyList &list, const char *name, Place place, Int tabI
     });
 }
 
-struct CanvasSpec {
+struct CanvasLook {
     const char *name;
     Place place;
     Int tabIndex;
@@ -58,27 +58,27 @@ struct CanvasSpec {
     bool hasDoubleBufferEntry = true;
 };
 
-PropertyList CanvasList(const CanvasSpec &spec)
+PropertyList CanvasList(const CanvasLook &look)
 {
     PropertyList list;
-    AppendPlacement(list, spec.name, spec.place, spec.tabIndex);
+    AppendPlacement(list, look.name, look.place, look.tabIndex);
     list.insert(list.end(), {
         {"AllowAutoDeactivate", true},
         {"Enabled", true},
-        {"Tooltip", spec.tooltip},
+        {"Tooltip", look.tooltip},
         {"AllowFocusRing", true},
         {"Visible", true},
         {"AllowFocus", false},
         {"AllowTabs", false},
         {"Transparent", true},
     });
-    if (spec.hasDoubleBufferEntry)
+    if (look.hasDoubleBufferEntry)
         list.push_back({"DoubleBuffer", false});
     list.push_back({"InitialParent", QString()});
     return list;
 }
 
-struct LabelSpec {
+struct LabelLook {
     const char *name;
     Place place;
     Int tabIndex;
@@ -93,50 +93,50 @@ struct LabelSpec {
     QString initialParent = {};
 };
 
-PropertyList LabelList(const LabelSpec &spec)
+PropertyList LabelList(const LabelLook &look)
 {
     PropertyList list;
-    AppendPlacement(list, spec.name, spec.place, spec.tabIndex);
+    AppendPlacement(list, look.name, look.place, look.tabIndex);
     list.insert(list.end(), {
         {"AllowAutoDeactivate", true},
         {"Enabled", true},
         {"Tooltip", QString()},
         {"Multiline", false},
         {"Selectable", false},
-        {"TextAlignment", spec.alignment},
-        {"TextColor", spec.textColor},
-        {"Transparent", spec.transparent},
-        {"Text", spec.text},
-        {"Visible", spec.visible},
-        {"Bold", spec.bold},
+        {"TextAlignment", look.alignment},
+        {"TextColor", look.textColor},
+        {"Transparent", look.transparent},
+        {"Text", look.text},
+        {"Visible", look.visible},
+        {"Bold", look.bold},
         {"Italic", false},
-        {"FontName", spec.fontName},
+        {"FontName", look.fontName},
         {"Underline", false},
-        {"FontSize", spec.fontSize},
+        {"FontSize", look.fontSize},
         {"FontUnit", SmallEnum{0}},
         {"DataSource", QString()},
         {"DataField", QString()},
-        {"InitialParent", spec.initialParent},
+        {"InitialParent", look.initialParent},
     });
     return list;
 }
 
 // The large digit fields and colons: bold system font, 50 px, white.
-LabelSpec Digits(const char *name, Place place, Int tabIndex, const char *text)
+LabelLook Digits(const char *name, Place place, Int tabIndex, const char *text)
 {
     return {.name = name, .place = place, .tabIndex = tabIndex, .text = QString::fromLatin1(text),
             .fontSize = 50.0f, .bold = true};
 }
 
 // The captions over the digit fields, embedded in their field.
-LabelSpec Caption(const char *name, Place place, const char *text, const char *field)
+LabelLook Caption(const char *name, Place place, const char *text, const char *field)
 {
     return {.name = name, .place = place, .tabIndex = 0, .text = QString::fromLatin1(text),
             .alignment = 2, .initialParent = QString::fromLatin1(field)};
 }
 
 // The headings over the lap list: bold Arial 30 px, grey.
-LabelSpec Heading(const char *name, Place place, Int tabIndex, const char *text, Int alignment = 0)
+LabelLook Heading(const char *name, Place place, Int tabIndex, const char *text, Int alignment = 0)
 {
     return {.name = name, .place = place, .tabIndex = tabIndex, .text = QString::fromLatin1(text),
             .textColor = {0x7F, 0x7F, 0x7F}, .alignment = alignment,
@@ -144,7 +144,7 @@ LabelSpec Heading(const char *name, Place place, Int tabIndex, const char *text,
 }
 
 // The labels the counting engine keeps its state in, never shown.
-LabelSpec Hidden(const char *name, Place place, Int tabIndex, const char *text,
+LabelLook Hidden(const char *name, Place place, Int tabIndex, const char *text,
                  Color colour = {0xFF, 0xFF, 0xFF})
 {
     return {.name = name, .place = place, .tabIndex = tabIndex, .text = QString::fromLatin1(text),
@@ -152,7 +152,7 @@ LabelSpec Hidden(const char *name, Place place, Int tabIndex, const char *text,
 }
 
 // The wall clock's labels, painted opaque on the clock plate they are embedded in.
-LabelSpec ClockLabel(const char *name, Place place, Int tabIndex, const char *text)
+LabelLook ClockLabel(const char *name, Place place, Int tabIndex, const char *text)
 {
     return {.name = name, .place = place, .tabIndex = tabIndex, .text = QString::fromLatin1(text),
             .textColor = {0xAF, 0xB2, 0xB5}, .alignment = 2, .transparent = false,
@@ -237,8 +237,8 @@ ControlLists BuildControlLists()
         {"Enabled", true},
     };
     ControlLists lists;
-    auto addLabel = [&](const LabelSpec &spec) { lists.Add(QString::fromLatin1(spec.name), LabelList(spec)); };
-    auto addCanvas = [&](const CanvasSpec &spec) { lists.Add(QString::fromLatin1(spec.name), CanvasList(spec)); };
+    auto addLabel = [&](const LabelLook &look) { lists.Add(QString::fromLatin1(look.name), LabelList(look)); };
+    auto addCanvas = [&](const CanvasLook &look) { lists.Add(QString::fromLatin1(look.name), CanvasList(look)); };
 
     addCanvas({"cLight", {115, 24, 13, 13}, 0, QStringLiteral("Info")});
     addCanvas({"cStart", {37, 43, 78, 78}, 1});
