@@ -1,4 +1,5 @@
-// The info, quit and dock lamps, the opacity slider and the wall clock.
+// The info, quit and dock lamps and the wall clock's formatting. The opacity
+// slider is played by ModelTest.
 #include "MainWindowFixture.h"
 
 #include "stopwatch/Placement.h"
@@ -97,25 +98,6 @@ TEST(Placement, DockedLeftTruncatesTowardZeroAndDoesNotClamp)
     EXPECT_EQ(DockedLeft(553, 556), -1);
 }
 
-struct Opacity {
-    std::int64_t value;
-    double opacity;
-};
-
-class OpacitySlider : public Lamps, public ::testing::WithParamInterface<Opacity> {};
-
-TEST_P(OpacitySlider, WholeWindowTakesTheValueInPerCent)
-{
-    // From elsewhere, so that every value is a change the slider reports.
-    window->TransparencySlider()->SetValue(50);
-    window->TransparencySlider()->SetValue(GetParam().value);
-    EXPECT_NEAR(window->Opacity(), GetParam().opacity, 1e-6);
-}
-
-INSTANTIATE_TEST_SUITE_P(Values, OpacitySlider,
-                         ::testing::Values(Opacity{0, 0.0}, Opacity{90, 0.9}, Opacity{100, 1.0},
-                                           Opacity{37, 0.37}));
-
 struct ClockCase {
     int hour;
     int minute;
@@ -139,18 +121,6 @@ INSTANTIATE_TEST_SUITE_P(Times, WallClock,
                          ::testing::Values(ClockCase{0, 0, "00", "00"}, ClockCase{9, 7, "09", "07"},
                                            ClockCase{10, 0, "10", "00"}, ClockCase{13, 30, "13", "30"},
                                            ClockCase{23, 59, "23", "59"}));
-
-TEST_F(Lamps, ClockShowsZeroUntilItsFirstTickAndKeepsGoingWhileHidden)
-{
-    clock.SetLocalTime(QDateTime(QDate(2026, 12, 7), QTime(8, 15, 0)));
-    AdvanceSeconds(0);
-    EXPECT_EQ(window->LabelHour()->Text(), QStringLiteral("00"));
-    EXPECT_EQ(window->LabelMin()->Text(), QStringLiteral("00"));
-    Click(*window->cLight());
-    AdvanceSeconds(61);
-    EXPECT_EQ(window->LabelHour()->Text(), QStringLiteral("08"));
-    EXPECT_EQ(window->LabelMin()->Text(), QStringLiteral("16"));
-}
 
 } // namespace
 } // namespace tickora::testing

@@ -1,8 +1,7 @@
-// Laps, resets, notes and the look of the lap list.
+// Laps, resets and the look of the lap list. Notes are typed by ScaleTest and
+// played at length by ModelTest.
 #include "MainWindowFixture.h"
 
-#include <QKeyEvent>
-#include <QLineEdit>
 #include <QTableView>
 
 namespace tickora::testing {
@@ -22,13 +21,6 @@ protected:
     {
         return {QString(), QString::fromLatin1(lap), QString::fromLatin1(total), QString::fromLatin1(lapTime),
                 QString()};
-    }
-    // The list's cell at (row, column) in window coordinates.
-    QPoint CellCentre(int row, int column) const
-    {
-        auto *view = qobject_cast<QTableView *>(window->Listbox1()->Widget());
-        const QRect cell = view->visualRect(view->model()->index(row, column));
-        return view->viewport()->mapTo(window->ContentWidget(), cell.center());
     }
 };
 
@@ -96,40 +88,6 @@ TEST_F(LapList, ResetZeroesEverythingEmptiesTheListAndCollapsesTheWindow)
     EXPECT_EQ(Row(0), Cells("Lap 1", "00:01:08", "00:00:00"));
     AdvanceSeconds(1);
     EXPECT_EQ(window->timestring()->Text(), QStringLiteral("00:00:01"));
-}
-
-TEST_F(LapList, AClickInTheNoteColumnOpensItForTypingAndTheNoteIsKept)
-{
-    Start();
-    LapOrReset();
-    LapOrReset();
-    auto list = window->Listbox1();
-    ClickAt(CellCentre(1, 1));
-    EXPECT_FALSE(list->IsEditing());
-
-    ClickAt(CellCentre(1, 4));
-    ASSERT_TRUE(list->IsEditing());
-    EXPECT_EQ(list->EditingRow(), 1);
-    EXPECT_EQ(list->EditingColumn(), 4);
-    QWidget *editor = QApplication::focusWidget();
-    ASSERT_NE(editor, nullptr);
-    QTest::keyClicks(editor, QStringLiteral("Zwischensprint "));
-    // Text beyond ASCII arrives as an input event carrying its text.
-    QKeyEvent tick(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QStringLiteral("✓"));
-    QApplication::sendEvent(editor, &tick);
-    QTest::keyClick(editor, Qt::Key_Return);
-    EXPECT_FALSE(list->IsEditing());
-    EXPECT_EQ(list->Cell(1, 4), QStringLiteral("Zwischensprint ✓"));
-    EXPECT_EQ(list->Cell(0, 4), QString());
-
-    // A reset takes the notes with the rows; the next lap is Lap 1 again.
-    Click(*window->cStart());
-    LapOrReset();
-    Start();
-    LapOrReset();
-    EXPECT_EQ(list->ListCount(), 1);
-    EXPECT_EQ(list->Cell(0, 1), QStringLiteral("Lap 1"));
-    EXPECT_EQ(list->Cell(0, 4), QString());
 }
 
 TEST_F(LapList, LapRowsArePaintedGreyAndTheAreaBelowDarkTeal)
