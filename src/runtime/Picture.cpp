@@ -35,14 +35,4 @@ Ref<Picture> Picture::OpenFromApp(const QString &name)
     return NewObject<Picture>(std::move(pixmap));
 }
 
-std::int64_t Picture::Width() const
-{
-    return static_cast<std::int64_t>(m_pixmap.deviceIndependentSize().width());
-}
-
-std::int64_t Picture::Height() const
-{
-    return static_cast<std::int64_t>(m_pixmap.deviceIndependentSize().height());
-}
-
 } // namespace tickora::runtime

@@ -19,9 +19,6 @@ public:
     // screen the double-resolution file ("name@2x.png") is taken when the bundle has it.
     static Ref<Picture> OpenFromApp(const QString &name);
 
-    // Size in device-independent pixels.
-    std::int64_t Width() const;
-    std::int64_t Height() const;
     const QPixmap &Pixmap() const { return m_pixmap; }
 
 private:

@@ -82,7 +82,6 @@ void RuntimeInit(int &argc, char **argv, const QString &applicationName)
 }
 
 void RuntimeSetTargetVersion(double version) { State().targetVersion = version; }
-double RuntimeTargetVersion() { return State().targetVersion; }
 
 void RuntimePerformInitializers(std::initializer_list<Initializer> initializers)
 {

@@ -32,7 +32,6 @@ bool RuntimeIsEventHandled(const Object &object, const QString &className, const
 // Process life, in the order the program calls it.
 void RuntimeInit(int &argc, char **argv, const QString &applicationName);
 void RuntimeSetTargetVersion(double version);
-double RuntimeTargetVersion();
 using Initializer = void (*)();
 void RuntimePerformInitializers(std::initializer_list<Initializer> initializers);
 void RunFrameworkInitialization(const std::function<void()> &lateStartup);

@@ -52,15 +52,6 @@ std::int64_t Screen::Width() const
     return screen->geometry().width();
 }
 
-std::int64_t Screen::Height() const
-{
-    CheckUIThread();
-    QScreen *screen = ScreenOf(m_index);
-    if (!screen)
-        throw NilObjectException(QStringLiteral("screen %1 is gone").arg(m_index));
-    return screen->geometry().height();
-}
-
 void Screen::SetMainScreenWidthForTesting(std::optional<std::int64_t> width)
 {
     MainScreenWidthOverride() = width;
@@ -72,6 +63,5 @@ Ref<DateTime> DateTime::Now() { return NewObject<DateTime>(CurrentClock().LocalN
 
 std::int64_t DateTime::Hour() const { return m_local.time().hour(); }
 std::int64_t DateTime::Minute() const { return m_local.time().minute(); }
-std::int64_t DateTime::Second() const { return m_local.time().second(); }
 
 } // namespace tickora::runtime

@@ -19,7 +19,6 @@ public:
     static Ref<Screen> At(int index);
 
     std::int64_t Width() const;
-    std::int64_t Height() const;
 
     // Test seam: the width that screen 0 reports, or the real one when empty.
     static void SetMainScreenWidthForTesting(std::optional<std::int64_t> width);
@@ -37,7 +36,6 @@ public:
 
     std::int64_t Hour() const;
     std::int64_t Minute() const;
-    std::int64_t Second() const;
 
 private:
     QDateTime m_local;

@@ -3,6 +3,7 @@
 // tick of Timer2 one second to the lap's hidden fields. The button's picture
 // is the watch's state: a start look while stopped, a stop look while running.
 #include "app/Pictures.h"
+#include "stopwatch/ButtonLooks.h"
 #include "stopwatch/TimeText.h"
 #include "stopwatch/main.h"
 
@@ -58,20 +59,12 @@ bool main::cStart_MouseDown(Canvas &button, std::int64_t, std::int64_t)
 
 void main::cStart_MouseMove(Canvas &button, std::int64_t, std::int64_t)
 {
-    const auto shown = button.Backdrop();
-    if (shown == start78())
-        button.SetBackdrop(start_hell());
-    else if (shown == stop78())
-        button.SetBackdrop(stop_hell());
+    ChangeLook(button, {{&start78, &start_hell}, {&stop78, &stop_hell}});
 }
 
 void main::cStart_MouseExit(Canvas &button)
 {
-    const auto shown = button.Backdrop();
-    if (shown == start_hell())
-        button.SetBackdrop(start78());
-    else if (shown == stop_hell())
-        button.SetBackdrop(stop78());
+    ChangeLook(button, {{&start_hell, &start78}, {&stop_hell, &stop78}});
 }
 
 } // namespace tickora

@@ -3,6 +3,7 @@
 // reset look and a click resets. Laps grow the window to show the list; a
 // reset collapses it.
 #include "app/Pictures.h"
+#include "stopwatch/ButtonLooks.h"
 #include "runtime/Properties.h"
 #include "stopwatch/MainLayout.h"
 #include "stopwatch/main.h"
@@ -56,20 +57,12 @@ void main::Lap()
 
 void main::cReset_MouseMove(Canvas &button, std::int64_t, std::int64_t)
 {
-    const auto shown = button.Backdrop();
-    if (shown == lap78())
-        button.SetBackdrop(lap_hell());
-    else if (shown == reset78())
-        button.SetBackdrop(reset_hell());
+    ChangeLook(button, {{&lap78, &lap_hell}, {&reset78, &reset_hell}});
 }
 
 void main::cReset_MouseExit(Canvas &button)
 {
-    const auto shown = button.Backdrop();
-    if (shown == lap_hell())
-        button.SetBackdrop(lap78());
-    else if (shown == reset_hell())
-        button.SetBackdrop(reset78());
+    ChangeLook(button, {{&lap_hell, &lap78}, {&reset_hell, &reset78}});
 }
 
 bool main::Listbox1_CellClick(Listbox &list, std::int64_t row, std::int64_t column, std::int64_t, std::int64_t)

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "app/Pictures.h"
+#include "runtime/Canvas.h"
+
+#include <initializer_list>
+#include <utility>
+
+namespace tickora {
+
+// A picture button's look changes by identity: the first pair whose first
+// picture the button shows puts the second one in its place; when none
+// matches, the button keeps what it shows. The hover looks of both buttons
+// are this rule with their own pairs.
+using Look = PictureRef (*)();
+inline void ChangeLook(runtime::Canvas &button, std::initializer_list<std::pair<Look, Look>> changes)
+{
+    const PictureRef shown = button.Backdrop();
+    for (const auto &[from, to] : changes) {
+        if (shown == from()) {
+            button.SetBackdrop(to());
+            return;
+        }
+    }
+}
+
+} // namespace tickora
