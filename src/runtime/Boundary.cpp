@@ -1,6 +1,7 @@
 #include "runtime/Boundary.h"
 
 #include "runtime/Application.h"
+#include "runtime/Clock.h"
 #include "runtime/Exceptions.h"
 
 #include <QCoreApplication>
@@ -59,6 +60,7 @@ void UnhandledException(std::exception_ptr exception)
 
 void RunCallback(const std::function<void()> &callback)
 {
+    CallbackMomentScope moment;
     try {
         const ExceptionHelper &helper = InstalledHelper();
         std::exception_ptr escaped = helper ? helper(callback) : CallFunctionWithExceptionHandling(callback);

@@ -2,6 +2,8 @@
 
 #include "runtime/Timer.h"
 
+#include <QThread>
+
 namespace tickora::runtime {
 
 namespace {
@@ -15,6 +17,14 @@ Clock *&Installed()
     static Clock *clock = nullptr;
     return clock;
 }
+
+CallbackMomentScope::State &CurrentMoment()
+{
+    static CallbackMomentScope::State state;
+    return state;
+}
+
+int EventLoopLevel() { return QThread::currentThread()->loopLevel(); }
 } // namespace
 
 Clock::~Clock() = default;
@@ -29,6 +39,31 @@ void SetClock(Clock *clock)
 {
     Installed() = clock;
     Timer::ClockChanged();
+}
+
+std::chrono::nanoseconds CallbackMoment()
+{
+    CallbackMomentScope::State &current = CurrentMoment();
+    if (current.loopLevel < 0)
+        return CurrentClock().SteadyNow();
+    if (!current.moment)
+        current.moment = CurrentClock().SteadyNow();
+    return *current.moment;
+}
+
+CallbackMomentScope::CallbackMomentScope() : m_outer(CurrentMoment())
+{
+    const int level = EventLoopLevel();
+    if (m_outer.loopLevel != level) {
+        m_owner = true;
+        CurrentMoment() = State{level, std::nullopt};
+    }
+}
+
+CallbackMomentScope::~CallbackMomentScope()
+{
+    if (m_owner)
+        CurrentMoment() = m_outer;
 }
 
 std::chrono::nanoseconds SystemClock::SteadyNow() const

@@ -3,6 +3,7 @@
 #include <QDateTime>
 
 #include <chrono>
+#include <optional>
 
 namespace tickora::runtime {
 
@@ -22,6 +23,31 @@ Clock &CurrentClock();
 // Puts a clock in place; nullptr restores the system clock. The clock must
 // outlive its use.
 void SetClock(Clock *clock);
+
+// The steady time of the call-back being run, read once for the outermost
+// call-back: what one handler switches (the total's and the lap's timers in
+// one click) is switched at one instant. Outside call-backs, the clock's now.
+std::chrono::nanoseconds CallbackMoment();
+
+// Held by the call-back boundary for the length of each call-back. A
+// call-back from a nested event loop (a modal dialog) gets a moment of its
+// own, since time goes on while the outer call-back waits.
+class CallbackMomentScope {
+public:
+    CallbackMomentScope();
+    ~CallbackMomentScope();
+    CallbackMomentScope(const CallbackMomentScope &) = delete;
+    CallbackMomentScope &operator=(const CallbackMomentScope &) = delete;
+
+    struct State {
+        int loopLevel = -1; // -1: no call-back is running
+        std::optional<std::chrono::nanoseconds> moment;
+    };
+
+private:
+    State m_outer;
+    bool m_owner = false;
+};
 
 class SystemClock final : public Clock {
 public:

@@ -56,6 +56,7 @@ void Timer::SetRunMode(std::int64_t mode)
     if (mode == m_mode)
         return;
     m_mode = std::clamp<std::int64_t>(mode, ModeOff, ModeMultiple);
+    m_kept = {};
     Restart();
 }
 
@@ -66,15 +67,29 @@ void Timer::SetPeriod(std::int64_t milliseconds)
     if (milliseconds == m_period)
         return;
     m_period = milliseconds;
+    m_kept = {};
     Restart();
 }
 
 void Timer::SetEnabled(bool enabled)
 {
     CheckUIThread();
-    if (enabled == m_enabled)
+    if (enabled == m_enabled) {
+        if (!enabled)
+            m_kept = {};
         return;
+    }
+    if (!enabled && Running()) {
+        const auto lastDue = ticks::DueTime(m_anchor, Milliseconds(m_period), m_delivered);
+        m_kept = std::max(CallbackMoment() - lastDue, std::chrono::nanoseconds::zero());
+    }
     m_enabled = enabled;
+    Restart();
+}
+
+void Timer::RaiseOpen()
+{
+    m_kept = {};
     Restart();
 }
 
@@ -107,7 +122,8 @@ void Timer::Restart()
     Stop();
     if (!Running())
         return;
-    m_anchor = CurrentClock().SteadyNow();
+    m_anchor = CallbackMoment() - m_kept;
+    m_kept = {};
     m_delivered = 0;
     RunningTimers().push_back(this);
     ScheduleWakeUp();

@@ -12,6 +12,18 @@ namespace tickora::runtime {
 // while enabled. Ticks are anchored to the runtime clock when the timer is
 // enabled, so tick N comes at anchor + N x Period and a held-up event loop
 // still gets every tick it is owed.
+//
+// A pause loses no time. Disabling a running timer keeps the part of its
+// period that has already run (and any tick that fell due but was not yet
+// delivered); enabling it again brings the next tick after the rest of that
+// period only. So a count of ticks equals the whole periods of running time
+// across any number of pauses. Disabling a timer that is already disabled
+// forgets the kept part: the next enable starts a full period, which is how a
+// reset starts a fresh second. A new period or mode, and the opening of the
+// timer's window, also start a full period.
+//
+// The instant of a switch is the call-back's moment (CallbackMoment), so
+// timers switched together by one handler stay in phase, tick for tick.
 class Timer : public Control {
 public:
     enum Mode : std::int64_t { ModeOff = 0, ModeSingle = 1, ModeMultiple = 2 };
@@ -30,6 +42,9 @@ public:
 
     void SetProperty(std::string_view name, const PropertyValue &value) override;
     void WindowClosed() override;
+    // A window's timers begin their first period when it opens: the time
+    // spent building the window is no running time.
+    void RaiseOpen() override;
 
     // Runtime side. The due time of the next tick, while the timer runs.
     std::optional<std::chrono::nanoseconds> NextDue() const;
@@ -59,6 +74,7 @@ private:
     bool m_closed = false;
     std::chrono::nanoseconds m_anchor{0};
     std::int64_t m_delivered = 0;
+    std::chrono::nanoseconds m_kept{0};
 };
 
 } // namespace tickora::runtime

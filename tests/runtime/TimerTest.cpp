@@ -106,6 +106,34 @@ TEST_F(Timers, DisablingInTheHandlerStopsAndReEnablingAnchorsAnew)
     EXPECT_EQ(log.size(), 3);
 }
 
+// Time goes on between two switches in one handler; the timers must not drift
+// apart by it, pause after pause, or a lap could fall between their ticks.
+TEST_F(Timers, TimersSwitchedInOneCallbackStayInPhaseAcrossPauses)
+{
+    struct CreepingClock final : runtime::Clock {
+        nanoseconds SteadyNow() const override { return now += 7us; }
+        QDateTime LocalNow() const override { return {}; }
+        mutable nanoseconds now{0};
+    } creeping;
+    runtime::SetClock(&creeping);
+    const runtime::PropertyList off{{"Period", 1000}, {"Enabled", false}};
+    auto first = Add(u"first"_s, off), second = Add(u"second"_s, off);
+    for (int pause = 0; pause < 50; ++pause) {
+        const bool on = pause % 2 == 1;
+        runtime::RunCallback([&] {
+            first->SetEnabled(on);
+            second->SetEnabled(on);
+        });
+    }
+    runtime::RunCallback([&] {
+        first->SetEnabled(true);
+        second->SetEnabled(true);
+    });
+    ASSERT_TRUE(first->NextDue());
+    EXPECT_EQ(first->NextDue(), second->NextDue());
+    runtime::SetClock(&clock);
+}
+
 TEST_F(Timers, TicksOfTwoTimersInterleaveInDueOrder)
 {
     Add(u"fast"_s, {{"Period", 300}});

@@ -73,21 +73,29 @@ QString Joined(Hms t) { return Field(t.h) + u':' + Field(t.m) + u':' + Field(t.s
 enum class Look { Plain, Hover };
 enum Over { kNothing, kStartButton, kResetButton };
 
-// A repeating one-second timer: its ticks fall due whole periods after the
-// moment it was switched on, however the clock is stepped.
+// A repeating one-second timer, told apart from the runtime's own arithmetic:
+// it keeps the running time it has been enabled for, and its ticks are the
+// whole seconds of that time. A disable while disabled forgets the part of a
+// second run so far, so the next enable starts a full second.
 struct TimerModel {
     bool enabled;
-    nanoseconds anchor{0};
+    nanoseconds ran{0}, since{0}; // running time before `since`, when it was last enabled
     Int delivered = 0;
     void Enable(bool on, nanoseconds now)
     {
-        if (on && !enabled) {
-            anchor = now;
-            delivered = 0;
+        if (on == enabled) {
+            if (!on)
+                ran = nanoseconds(delivered * nanoseconds(1s));
+            return;
         }
+        if (on)
+            since = now;
+        else
+            ran += now - since;
         enabled = on;
     }
-    Int Owed(nanoseconds until) const { return enabled ? (until - anchor) / 1s - delivered : 0; }
+    nanoseconds RunningTime(nanoseconds until) const { return ran + (enabled ? until - since : nanoseconds(0)); }
+    Int Owed(nanoseconds until) const { return enabled ? RunningTime(until) / 1s - delivered : 0; }
 };
 
 struct Model {
@@ -122,7 +130,7 @@ struct Model {
         for (Int n = timer2.Owed(until); n > 0; --n, ++timer2.delivered)
             Tick2();
         if (const Int n = timerTime.Owed(until); n > 0)
-            TickClock(timerTime.anchor + (timerTime.delivered += n) * nanoseconds(1s));
+            TickClock(timerTime.since + (timerTime.delivered += n) * nanoseconds(1s));
         now = until;
     }
     void StartStop()
