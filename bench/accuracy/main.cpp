@@ -12,10 +12,13 @@
 // a tick about -1, one that drifts ever further from 0. "worst" is the
 // largest error seen at any change of the display during the run.
 // The first run leaves the loop alone; the second holds it up three times
-// for 2.5 s, as a slow handler or a stalled desktop would. Each run ends at
-// the first change of the display at or after N seconds.
+// for 2.5 s, as a slow handler or a stalled desktop would; the third pauses
+// the watch 50 times, each pause at a random point of a second and 0.1 to
+// 1.5 s long, and counts only the time it ran ("elapsed" is running time
+// there). Each run ends at the first change of the display at or after N
+// seconds of running time.
 //
-// One line per run; the exit code is 0 whenever both runs were measured.
+// One line per run; the exit code is 0 whenever all three runs were measured.
 #include "app/Startup.h"
 #include "runtime/Application.h"
 #include "stopwatch/main.h"
@@ -33,6 +36,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <functional>
+#include <random>
+#include <vector>
 
 namespace {
 
@@ -80,8 +85,8 @@ struct Result {
 
 class Run : public QObject {
 public:
-    Run(qint64 seconds, int holdUps, std::function<void(const Result &)> done)
-        : m_seconds(seconds), m_holdUps(holdUps), m_done(std::move(done))
+    Run(qint64 seconds, int holdUps, int pauses, std::function<void(const Result &)> done)
+        : m_seconds(seconds), m_holdUps(holdUps), m_pauses(pauses), m_done(std::move(done))
     {
         m_probe.setTimerType(Qt::PreciseTimer);
         m_probe.setInterval(1);
@@ -98,13 +103,42 @@ public:
         for (int i = 1; i <= m_holdUps; ++i)
             QTimer::singleShot(m_seconds * 1000 * i / (m_holdUps + 1) + 300, Qt::PreciseTimer, this,
                                [] { BusyWait(kHoldUpMs); });
+        // Pauses spread over the run, each somewhere inside its second.
+        std::uniform_int_distribution<qint64> phase(0, 999);
+        for (int i = 1; i <= m_pauses; ++i)
+            m_pauseAtNs.push_back((m_seconds * 1000 * i / (m_pauses + 1) + phase(m_random)) * 1'000'000);
+        std::reverse(m_pauseAtNs.begin(), m_pauseAtNs.end());
     }
 
 private:
+    // Stops and starts the watch as the pause plan says; true while it is paused.
+    bool Paused(qint64 wallNs)
+    {
+        if (m_resumeAtNs >= 0) {
+            if (wallNs < m_resumeAtNs)
+                return true;
+            Click(kStartButton);
+            m_pausedNs += wallNs - m_pausedSinceNs;
+            m_resumeAtNs = -1;
+            return false;
+        }
+        if (!m_pauseAtNs.empty() && wallNs - m_pausedNs >= m_pauseAtNs.back()) {
+            m_pauseAtNs.pop_back();
+            Click(kStartButton);
+            m_pausedSinceNs = wallNs;
+            m_resumeAtNs = wallNs + std::uniform_int_distribution<qint64>(100, 1500)(m_random) * 1'000'000;
+            return true;
+        }
+        return false;
+    }
+
     void Probe()
     {
+        const qint64 wallNs = m_clock.nsecsElapsed();
+        if (Paused(wallNs))
+            return;
         const qint64 shown = ShownSeconds();
-        const qint64 nowNs = m_clock.nsecsElapsed();
+        const qint64 nowNs = wallNs - m_pausedNs;
         // For a second after the loop was held up, changes (the catching up)
         // are seen wherever in a second they happen: such readings are the
         // hold-up's, not the watch's. A count that did not catch up shows at
@@ -137,6 +171,10 @@ private:
 
     qint64 m_seconds;
     int m_holdUps;
+    int m_pauses;
+    std::mt19937 m_random{20261207};
+    std::vector<qint64> m_pauseAtNs; // running time of each pause still to come, the next one last
+    qint64 m_pausedNs = 0, m_pausedSinceNs = 0, m_resumeAtNs = -1;
     std::function<void(const Result &)> m_done;
     QElapsedTimer m_clock;
     QTimer m_probe;
@@ -176,28 +214,37 @@ int main(int argc, char **argv)
     QApplication application(argc, argv);
 
     int measured = 0;
-    Run held(seconds, 3, [&](const Result &result) {
-        Print("held_up", result);
-        ++measured;
-        tickora::runtime::Quit(0);
-    });
-    Run steady(seconds, 0, [&](const Result &result) {
-        Print("steady", result);
-        ++measured;
-        // Stop, reset, and count again from zero.
+    // Stop, reset, and count again from zero.
+    const auto stopAndReset = [] {
         Click(kStartButton);
         Click(kResetButton);
         if (ShownSeconds() != 0)
             std::fprintf(stderr, "the reset left %lld s on the display\n",
                          static_cast<long long>(ShownSeconds()));
+    };
+    Run paused(seconds, 0, 50, [&](const Result &result) {
+        Print("paused", result);
+        ++measured;
+        tickora::runtime::Quit(0);
+    });
+    Run held(seconds, 3, 0, [&](const Result &result) {
+        Print("held_up", result);
+        ++measured;
+        stopAndReset();
+        paused.Begin();
+    });
+    Run steady(seconds, 0, 0, [&](const Result &result) {
+        Print("steady", result);
+        ++measured;
+        stopAndReset();
         held.Begin();
     });
     // Once the loop runs, the program has built and shown its window.
     QTimer::singleShot(0, &steady, &Run::Begin);
 
     tickora::ProcessEntry(argc, argv);
-    if (measured < 2) {
-        std::fprintf(stderr, "the program ended before both runs were measured\n");
+    if (measured < 3) {
+        std::fprintf(stderr, "the program ended before all runs were measured\n");
         return 1;
     }
     return 0;
