@@ -13,6 +13,7 @@
 #include <QPainter>
 #include <QPersistentModelIndex>
 #include <QPointer>
+#include <QScrollBar>
 #include <QStyledItemDelegate>
 #include <QTableView>
 
@@ -217,6 +218,22 @@ public:
         return editor;
     }
 
+    // A cell may reach past the list's right edge (the columns are wider than
+    // the list and it does not scroll sideways). Its editor ends where the list
+    // does, or the caret would run on out of sight while the user types.
+    void updateEditorGeometry(QWidget *editor, const QStyleOptionViewItem &option,
+                              const QModelIndex &index) const override
+    {
+        QStyledItemDelegate::updateEditorGeometry(editor, option, index);
+        const QWidget *area = editor->parentWidget();
+        if (!area)
+            return;
+        QRect shown = editor->geometry();
+        shown.setLeft(std::max(shown.left(), 0));
+        shown.setRight(std::min(shown.right(), area->width() - 1));
+        editor->setGeometry(shown);
+    }
+
     void destroyEditor(QWidget *editor, const QModelIndex &index) const override
     {
         if (editor == m_editor) {
@@ -363,7 +380,28 @@ public:
             closeEditor(open, QAbstractItemDelegate::NoHint);
     }
 
+    void SetScrollsSideways(bool scrolls)
+    {
+        m_scrollsSideways = scrolls;
+        updateGeometries();
+    }
+
 protected:
+    // A list without a horizontal scroll bar never scrolls sideways: columns
+    // wider than the list are cut off at its right edge rather than shifted
+    // away from what the program placed above them, with no bar to bring them
+    // back. Qt moves the columns from many places (scrollTo when an editor
+    // opens or the current cell changes, the keyboard, a sideways wheel), and
+    // every one of them goes through the horizontal scroll bar's value. An
+    // empty range holds that value at 0 for them all; this is where the view
+    // sets the range afresh whenever the columns or the viewport change size.
+    void updateGeometries() override
+    {
+        QTableView::updateGeometries();
+        if (!m_scrollsSideways)
+            horizontalScrollBar()->setRange(0, 0);
+    }
+
     void paintEvent(QPaintEvent *event) override
     {
         PaintRowsBelowLast(event->rect());
@@ -454,6 +492,7 @@ private:
     CellDelegate *m_cells;
     std::vector<ColumnWidth> m_widths;
     bool m_pressHandled = false;
+    bool m_scrollsSideways = true;
 };
 
 } // namespace
@@ -481,6 +520,7 @@ struct Listbox::Private {
         };
         view.setVerticalScrollBarPolicy(policy(hasVerticalScrollbar));
         view.setHorizontalScrollBarPolicy(policy(hasHorizontalScrollbar));
+        view.SetScrollsSideways(hasHorizontalScrollbar);
     }
 
     void ApplyFocusPolicy() const

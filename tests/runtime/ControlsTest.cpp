@@ -9,10 +9,13 @@
 #include <QAbstractItemModelTester>
 #include <QApplication>
 #include <QHeaderView>
+#include <QScrollBar>
 #include <QSlider>
 #include <QTableView>
+#include <QWheelEvent>
 
 #include <array>
+#include <functional>
 #include <map>
 #include <set>
 #include <stdexcept>
@@ -101,6 +104,32 @@ TEST_F(Listboxes, HandledClickKeepsItsEditorAndTheSelectionAndAnUnhandledOneSele
     Click({300, 15});
     EXPECT_EQ(clicks.size(), 3u);
     EXPECT_TRUE(Selected(2) && !Selected(0));
+}
+
+// The columns are two pixels wider than the list. Opening an editor in the
+// last column and a sideways wheel scroll a list that has a horizontal scroll
+// bar; without one the columns stay where they are.
+TEST_F(Listboxes, OnlyAListWithAHorizontalScrollBarScrollsSideways)
+{
+    AddRows(3);
+    const std::pair<const char *, std::function<void()>> moves[] = {
+        {"editor in the last column", [this] { list->EditCell(1, 4); }},
+        {"sideways wheel", [this] {
+             QWheelEvent wheel(QPointF(300, 40), View().viewport()->mapToGlobal(QPointF(300, 40)), {},
+                               QPoint(-120, 0), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+             QApplication::sendEvent(View().viewport(), &wheel);
+         }},
+    };
+    for (const bool bar : {false, true}) {
+        list->SetHasHorizontalScrollbar(bar);
+        for (const auto &[what, move] : moves) {
+            SCOPED_TRACE(::testing::Message() << what << (bar ? ", with a bar" : ", without a bar"));
+            View().horizontalScrollBar()->setValue(0);
+            move();
+            EXPECT_EQ(View().horizontalScrollBar()->value() > 0, bar);
+            EXPECT_EQ(View().columnViewportPosition(1) < 20, bar);
+        }
+    }
 }
 
 // The program's background: grey over the laps and dark teal below them,

@@ -2,7 +2,12 @@
 // played at length by ModelTest.
 #include "MainWindowFixture.h"
 
+#include <QApplication>
+#include <QScrollBar>
 #include <QTableView>
+#include <QWheelEvent>
+
+#include <functional>
 
 namespace tickora::testing {
 namespace {
@@ -107,6 +112,73 @@ TEST_F(LapList, LapRowsArePaintedGreyAndTheAreaBelowDarkTeal)
         EXPECT_EQ(shot.pixelColor(x, rowHeight / 2 + 8), grey) << "row 0, column " << column;
         EXPECT_EQ(shot.pixelColor(x, rowHeight + rowHeight / 2 + 8), grey) << "row 1, column " << column;
         EXPECT_EQ(shot.pixelColor(x, 3 * rowHeight + rowHeight / 2), teal) << "below, column " << column;
+    }
+}
+
+// The columns are wider than the list, which has no horizontal scroll bar:
+// whatever the user does, the columns stay under their headings (column 1
+// from x 20 of the list's inside) and the note editor stays inside the list.
+TEST_F(LapList, ColumnsNeverScrollSidewaysAndTheNoteEditorStaysInsideTheList)
+{
+    auto *view = qobject_cast<QTableView *>(window->Listbox1()->Widget());
+    ASSERT_NE(view, nullptr);
+    auto clickNote = [&](int row) {
+        const QRect cell = view->visualRect(view->model()->index(row, 4));
+        ClickAt(view->viewport()->mapTo(window->ContentWidget(), cell.center()));
+    };
+    // Keys go where the keyboard sends them: to the editor while one is open.
+    auto keys = [](std::initializer_list<Qt::Key> pressed) {
+        for (Qt::Key key : pressed)
+            QTest::keyClick(QApplication::focusWidget(), key);
+    };
+    struct Step { const char *what; std::function<void()> act; int editingRow; };
+    const Step steps[] = {
+        {"first lap", [&] { Start(); LapOrReset(); }, -1},
+        {"note of the first row", [&] { clickNote(0); }, 0},
+        {"typed and Return", [&] {
+             QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("split"));
+             keys({Qt::Key_Return});
+         }, -1},
+        {"laps until the vertical bar shows", [&] {
+             for (int lap = 0; lap < 6; ++lap)
+                 LapOrReset();
+             EXPECT_TRUE(view->verticalScrollBar()->isVisible());
+         }, -1},
+        {"note of a row half out of view", [&] { clickNote(4); }, 4},
+        {"moving in the editor", [&] { keys({Qt::Key_End, Qt::Key_Right, Qt::Key_Home, Qt::Key_Left}); }, 4},
+        {"Escape", [&] { keys({Qt::Key_Escape}); }, -1},
+        {"note of the last row, scrolled to with the bar", [&] {
+             view->verticalScrollBar()->setValue(view->verticalScrollBar()->maximum());
+             clickNote(6);
+         }, 6},
+        {"up and down in the editor", [&] { keys({Qt::Key_Down, Qt::Key_Up}); }, 6},
+        {"wheel sideways", [&] {
+             const QPointF at(300, 40);
+             QWheelEvent wheel(at, view->viewport()->mapToGlobal(at), {}, QPoint(-120, 0), Qt::NoButton,
+                               Qt::NoModifier, Qt::NoScrollPhase, false);
+             QApplication::sendEvent(view->viewport(), &wheel);
+         }, 6},
+        {"reset, a new lap and its note", [&] {
+             Click(*window->cStart());
+             LapOrReset();
+             Start();
+             LapOrReset();
+             clickNote(0);
+         }, 0},
+    };
+    for (const Step &step : steps) {
+        SCOPED_TRACE(step.what);
+        step.act();
+        EXPECT_EQ(view->horizontalScrollBar()->value(), 0);
+        EXPECT_EQ(view->visualRect(view->model()->index(0, 1)).x(), 20);
+        ASSERT_EQ(window->Listbox1()->EditingRow(), step.editingRow);
+        if (step.editingRow >= 0) {
+            const QWidget *editor = view->indexWidget(view->model()->index(step.editingRow, 4));
+            ASSERT_NE(editor, nullptr);
+            const QRect cell = view->visualRect(view->model()->index(step.editingRow, 4));
+            EXPECT_GE(editor->geometry().left(), cell.left());
+            EXPECT_LT(editor->geometry().right(), view->viewport()->width());
+        }
     }
 }
 
