@@ -1,18 +1,45 @@
 #include "runtime/Font.h"
 
 #include <QGuiApplication>
+#include <QStringList>
 
+#include <algorithm>
 #include <cmath>
 
 namespace tickora::runtime {
 
+namespace {
+
+// The face behind "System" is chosen here rather than left to the desktop.
+// The windows were laid out for Arial: its narrow digits put a bold "00" at
+// 50 px inside the 62 px hours field, and the headings, captions and dialog
+// texts were sized to its widths. A desktop face such as DejaVu Sans is a
+// quarter wider, so the large fields would not fit and would each be drawn
+// at a size of their own. Arial itself, then the faces drawn on its metrics
+// (Liberation Sans, Arimo), then Helvetica's near twins; only on a machine
+// with none of them does the desktop's sans-serif face stand in, through the
+// style hint. Naming the stand-ins here, rather than trusting fontconfig's
+// aliases, keeps "Arial" the same face on every machine.
+const QStringList &LayoutFaces()
+{
+    static const QStringList faces{
+        QStringLiteral("Arial"),     QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
+        QStringLiteral("Helvetica"), QStringLiteral("Nimbus Sans"),
+    };
+    return faces;
+}
+
+} // namespace
+
 QFont FontSettings::ToQFont() const
 {
+    // Size 0 keeps the platform's default size; only the face is ours.
     QFont font = QGuiApplication::font();
-    if (Name != QLatin1String("System")) {
+    if (Name == QLatin1String("System") || Name == QLatin1String("Arial"))
+        font.setFamilies(LayoutFaces());
+    else
         font.setFamilies({Name});
-        font.setStyleHint(QFont::SansSerif);
-    }
+    font.setStyleHint(QFont::SansSerif);
     if (Size > 0.0f)
         font.setPixelSize(std::max(1, static_cast<int>(std::lround(Size))));
     font.setBold(Bold);

@@ -19,9 +19,9 @@ struct FontSettings {
     bool Italic = false;
     bool Underline = false;
 
-    // "System" is the platform's user-interface font and size 0 its default
-    // size. A family the machine lacks falls back through fontconfig, which
-    // maps Arial to a metric-compatible face.
+    // "System" and "Arial" are the face the layouts were drawn for: Arial or
+    // a face with its metrics (see Font.cpp). Size 0 is the platform's default
+    // size. Any other family the machine lacks falls back to its sans-serif.
     QFont ToQFont() const;
 };
 

@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <cmath>
 
 namespace tickora::runtime {
 
@@ -32,43 +33,85 @@ protected:
         if (m_owner.Multiline()) {
             const int flags = static_cast<int>(horizontal | Qt::AlignTop | Qt::TextWordWrap);
             painter.setFont(font());
-            FillBackground(painter, flags, text);
+            FillBackground(painter, flags, text, rect());
             painter.drawText(rect(), flags, text);
             return;
         }
         const int flags = static_cast<int>(horizontal | Qt::AlignVCenter | Qt::TextSingleLine);
-        painter.setFont(FittedFont(text));
-        FillBackground(painter, flags, text);
-        painter.drawText(rect(), flags, text);
+        const Fit &fit = Fitted(text);
+        painter.setFont(fit.font);
+        // The ink is already inside the frame; Qt's own clip would go by the
+        // advance width and cut a colon that fits.
+        const QRect area = rect().translated(fit.shift, 0);
+        FillBackground(painter, flags, text, area);
+        painter.drawText(area, flags | Qt::TextDontClip, text);
     }
 
-    // The label's font, made smaller when a single-line text would not fit.
-    // Measuring lays the text out, so the answer is kept until the text, the
-    // width or the font changes; the seconds repaint every second.
-    const QFont &FittedFont(const QString &text)
+    struct Fit {
+        QFont font;
+        int shift = 0; // pixels the text moves so that its ink stays inside
+    };
+
+    // A single-line text is drawn at the label's size whenever its ink fits,
+    // even if its advance width does not (a bold colon's side bearings are
+    // wider than its 14 px field): the large digit fields then all share one
+    // size. Only a text whose ink truly does not fit, such as hours past 99,
+    // is made smaller, just until its ink fits. Measuring lays the text out,
+    // so the answer is kept until the text, the frame or the font changes;
+    // the seconds repaint every second.
+    const Fit &Fitted(const QString &text)
     {
-        if (text == m_fittedText && width() == m_fittedWidth && font() == m_baseFont)
-            return m_fitted;
+        const std::int64_t alignment = m_owner.TextAlignment();
+        if (text == m_fittedText && width() == m_fittedWidth && alignment == m_fittedAlignment
+            && font() == m_baseFont)
+            return m_fit;
         m_fittedText = text;
         m_fittedWidth = width();
-        m_baseFont = m_fitted = font();
-        const qreal needed = QFontMetricsF(m_baseFont).horizontalAdvance(text);
-        if (needed > width() && needed > 0) {
-            const qreal scale = width() / needed;
-            m_fitted.setPixelSize(std::max(6, static_cast<int>(QFontInfo(m_baseFont).pixelSize() * scale)));
+        m_fittedAlignment = alignment;
+        m_baseFont = m_fit.font = font();
+
+        QRectF ink = QFontMetricsF(m_fit.font).tightBoundingRect(text);
+        if (ink.width() > width()) {
+            // Glyphs do not scale quite linearly at small sizes, hence the
+            // final steps down.
+            const int base = QFontInfo(m_baseFont).pixelSize();
+            int size = std::max(kSmallestSize, static_cast<int>(base * width() / ink.width()));
+            for (;;) {
+                m_fit.font.setPixelSize(size);
+                ink = QFontMetricsF(m_fit.font).tightBoundingRect(text);
+                if (ink.width() <= width() || size == kSmallestSize)
+                    break;
+                --size;
+            }
         }
-        return m_fitted;
+
+        // Where the alignment puts the ink, and how far it must move to lie
+        // inside the frame.
+        const qreal advance = QFontMetricsF(m_fit.font).horizontalAdvance(text);
+        qreal origin = 0.0;
+        if (alignment == Label::AlignCenter)
+            origin = (width() - advance) / 2.0;
+        else if (alignment == Label::AlignRight)
+            origin = width() - advance;
+        const qreal inkLeft = origin + ink.left();
+        const qreal inkRight = origin + ink.right();
+        m_fit.shift = 0;
+        if (inkLeft < 0.0)
+            m_fit.shift = static_cast<int>(std::ceil(-inkLeft));
+        else if (inkRight > width())
+            m_fit.shift = -static_cast<int>(std::ceil(inkRight - width()));
+        return m_fit;
     }
 
     // An opaque label paints the window's colour behind its text. Labels may
     // overlap their neighbours (the clock's separator lies over both numbers),
     // so the background hugs the text rather than the whole frame, and never
     // hides a neighbour's text.
-    void FillBackground(QPainter &painter, int flags, const QString &text)
+    void FillBackground(QPainter &painter, int flags, const QString &text, const QRect &area)
     {
         if (m_owner.Transparent() || text.isEmpty())
             return;
-        const QRect textArea = painter.boundingRect(rect(), flags, text);
+        const QRect textArea = painter.boundingRect(area, flags, text);
         painter.fillRect(textArea.adjusted(-1, 0, 1, 0) & rect(), palette().color(QPalette::Window));
     }
     void mousePressEvent(QMouseEvent *event) override
@@ -85,11 +128,14 @@ protected:
     void leaveEvent(QEvent *) override { m_owner.MouseExit.Raise(m_owner); }
 
 private:
+    static constexpr int kSmallestSize = 6;
+
     Label &m_owner;
     QString m_fittedText;
     int m_fittedWidth = -1;
+    std::int64_t m_fittedAlignment = -1;
     QFont m_baseFont;
-    QFont m_fitted;
+    Fit m_fit;
 };
 
 } // namespace

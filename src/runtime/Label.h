@@ -9,7 +9,8 @@ namespace tickora::runtime {
 // A text on the window. Text (or Value) reads back exactly what was set; a
 // carriage return breaks the line of a multi-line label. A single-line text
 // wider than the label is drawn smaller until it fits, so a growing number is
-// never cut off.
+// never cut off. What counts is the ink of the glyphs, not their advance, so
+// a text is drawn smaller only when it truly does not fit.
 class Label : public RectControl {
 public:
     enum Alignment : std::int64_t { AlignDefault = 0, AlignLeft = 1, AlignCenter = 2, AlignRight = 3 };
