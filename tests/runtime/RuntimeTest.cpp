@@ -120,7 +120,7 @@ TEST_F(Menus, BuiltBarShowsOnlyTheApplicationMenuWithItsItemsAndShortcuts)
     for (QAction *action : qtBar->actions())
         if (action->isVisible())
             visibleMenus << action->text();
-    ASSERT_EQ(visibleMenus, QStringList{u"Tickora"_s});
+    ASSERT_EQ(visibleMenus, QStringList{u"&Tickora"_s});
     QStringList items;
     for (QAction *action : qtBar->actions().front()->menu()->actions())
         items << (action->isSeparator() ? u"--"_s : action->text() + u" "_s + action->shortcut().toString());
