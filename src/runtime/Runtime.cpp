@@ -2,13 +2,16 @@
 
 #include "runtime/Application.h"
 #include "runtime/Boundary.h"
+#include "runtime/Platform.h"
 #include "runtime/Window.h"
 
 #include <QApplication>
 #include <QDesktopServices>
 #include <QHash>
+#include <QMessageBox>
 #include <QUrl>
 
+#include <cstdio>
 #include <map>
 #include <memory>
 
@@ -24,6 +27,7 @@ struct ProcessState {
     int exitCode = 0;
     QuitRequest quitRequest;
     UrlOpener urlOpener;
+    MessageShower messageShower;
     Ref<Application> app;
     // Node-based, so the references handed out stay valid as classes are added.
     std::map<QString, ClassDescription> classes;
@@ -73,8 +77,26 @@ bool RuntimeIsEventHandled(const Object &, const QString &className, const QStri
 void RuntimeInit(int &argc, char **argv, const QString &applicationName)
 {
     ProcessState &state = State();
-    if (!QCoreApplication::instance())
+    if (!QCoreApplication::instance()) {
+        const PlatformChoice choice = ChoosePlatform(ProcessPlatformEnvironment());
+        if (!choice.notice.isEmpty()) {
+            std::fprintf(stderr, "%s: %s\n", qPrintable(applicationName), qPrintable(choice.notice));
+            std::fflush(stderr);
+        }
+        // Qt reads the variable only while it starts; the browser that
+        // ShowURL starts later must not inherit our choice.
+        const bool wasSet = qEnvironmentVariableIsSet("QT_QPA_PLATFORM");
+        const QByteArray before = qgetenv("QT_QPA_PLATFORM");
+        if (!choice.platform.isEmpty())
+            qputenv("QT_QPA_PLATFORM", choice.platform.toLocal8Bit());
         state.application = std::make_unique<QApplication>(argc, argv);
+        if (!choice.platform.isEmpty()) {
+            if (wasSet)
+                qputenv("QT_QPA_PLATFORM", before);
+            else
+                qunsetenv("QT_QPA_PLATFORM");
+        }
+    }
     QCoreApplication::setApplicationName(applicationName);
     // The runtime decides when the program ends (Window::Close, Quit), so that
     // the exit code is always the one the program asked for.
@@ -152,10 +174,37 @@ void ShowURL(const QString &url)
     ProcessState &state = State();
     const bool opened = address.isValid() && !address.isRelative()
         && (state.urlOpener ? state.urlOpener(address) : QDesktopServices::openUrl(address));
-    if (!opened)
+    if (!opened) {
+        // Otherwise the user clicks and nothing happens. The program's
+        // windows speak German, and so does this.
+        MessageBox(QStringLiteral("Die Seite konnte nicht geöffnet werden.\n\n"
+                                  "Bitte öffnen Sie diese Adresse in Ihrem Webbrowser:\n%1")
+                       .arg(url));
         throw IOException(QStringLiteral("could not open %1").arg(url));
+    }
 }
 
 void SetUrlOpener(UrlOpener opener) { State().urlOpener = std::move(opener); }
+
+void MessageBox(const QString &message)
+{
+    ProcessState &state = State();
+    if (state.messageShower) {
+        state.messageShower(message);
+        return;
+    }
+    CheckUIThread();
+    auto *box = new QMessageBox(QMessageBox::Warning, QCoreApplication::applicationName(), message,
+                                QMessageBox::Ok, QApplication::activeWindow());
+    box->setTextFormat(Qt::PlainText);
+    box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    // Not exec(): the handler that asked goes on at once, and the box is
+    // answered on the program's one event loop.
+    box->setWindowModality(Qt::ApplicationModal);
+    box->show();
+}
+
+void SetMessageShower(MessageShower shower) { State().messageShower = std::move(shower); }
 
 } // namespace tickora::runtime
