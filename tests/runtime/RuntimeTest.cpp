@@ -171,7 +171,8 @@ TEST(Platform, PrefersAnXDisplayAndOwnsUpToNativeWayland)
     };
     for (const Case &c : cases) {
         const runtime::PlatformChoice choice = runtime::ChoosePlatform(c.environment);
-        EXPECT_EQ(std::pair(choice.platform, choice.notice.isEmpty()), std::pair(QString::fromLatin1(c.platform), !c.notice))
+        EXPECT_EQ(std::pair(choice.platform, !choice.notice.isEmpty()),
+                  std::pair(QString::fromLatin1(c.platform), c.notice))
             << c.what;
         if (c.notice) {
             EXPECT_TRUE(choice.notice.contains(u"opacity"_s) && choice.notice.contains(u"place"_s)) << c.what;
@@ -190,8 +191,9 @@ TEST_F(Objects, ShowURLThatFailsTellsTheUserWithTheAddress)
     urlOpenerSucceeds = false;
     EXPECT_THROW(runtime::ShowURL(address), runtime::IOException);
     ASSERT_EQ(shownMessages.size(), 1u);
-    EXPECT_TRUE(shownMessages[0].startsWith(u"Die Seite konnte nicht geöffnet werden."_s)) << shownMessages[0].toStdString();
-    EXPECT_TRUE(shownMessages[0].contains(address)) << shownMessages[0].toStdString();
+    const std::string shown = shownMessages[0].toStdString();
+    EXPECT_TRUE(shownMessages[0].startsWith(u"Die Seite konnte nicht geöffnet werden."_s)) << shown;
+    EXPECT_TRUE(shownMessages[0].contains(address)) << shown;
 
     // The runtime's own box, without the recorder.
     runtime::SetMessageShower({});
