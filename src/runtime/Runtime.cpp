@@ -51,6 +51,29 @@ void DefaultQuit(int exitCode)
         QCoreApplication::exit(state.exitCode);
 }
 
+// Qt on the platform plug-in that suits the program (ChoosePlatform).
+std::unique_ptr<QApplication> MakeQApplication(int &argc, char **argv, const QString &applicationName)
+{
+    const PlatformChoice choice = ChoosePlatform(ProcessPlatformEnvironment());
+    if (!choice.notice.isEmpty()) {
+        std::fprintf(stderr, "%s: %s\n", qPrintable(applicationName), qPrintable(choice.notice));
+        std::fflush(stderr);
+    }
+    if (choice.platform.isEmpty())
+        return std::make_unique<QApplication>(argc, argv);
+    // Qt reads the variable only while it starts; a browser that ShowURL
+    // starts later must not inherit our choice.
+    const bool wasSet = qEnvironmentVariableIsSet("QT_QPA_PLATFORM");
+    const QByteArray before = qgetenv("QT_QPA_PLATFORM");
+    qputenv("QT_QPA_PLATFORM", choice.platform.toLocal8Bit());
+    auto application = std::make_unique<QApplication>(argc, argv);
+    if (wasSet)
+        qputenv("QT_QPA_PLATFORM", before);
+    else
+        qunsetenv("QT_QPA_PLATFORM");
+    return application;
+}
+
 } // namespace
 
 const ClassDescription &RuntimeRegisterClass(const ClassDescription &description)
@@ -77,26 +100,8 @@ bool RuntimeIsEventHandled(const Object &, const QString &className, const QStri
 void RuntimeInit(int &argc, char **argv, const QString &applicationName)
 {
     ProcessState &state = State();
-    if (!QCoreApplication::instance()) {
-        const PlatformChoice choice = ChoosePlatform(ProcessPlatformEnvironment());
-        if (!choice.notice.isEmpty()) {
-            std::fprintf(stderr, "%s: %s\n", qPrintable(applicationName), qPrintable(choice.notice));
-            std::fflush(stderr);
-        }
-        // Qt reads the variable only while it starts; the browser that
-        // ShowURL starts later must not inherit our choice.
-        const bool wasSet = qEnvironmentVariableIsSet("QT_QPA_PLATFORM");
-        const QByteArray before = qgetenv("QT_QPA_PLATFORM");
-        if (!choice.platform.isEmpty())
-            qputenv("QT_QPA_PLATFORM", choice.platform.toLocal8Bit());
-        state.application = std::make_unique<QApplication>(argc, argv);
-        if (!choice.platform.isEmpty()) {
-            if (wasSet)
-                qputenv("QT_QPA_PLATFORM", before);
-            else
-                qunsetenv("QT_QPA_PLATFORM");
-        }
-    }
+    if (!QCoreApplication::instance())
+        state.application = MakeQApplication(argc, argv, applicationName);
     QCoreApplication::setApplicationName(applicationName);
     // The runtime decides when the program ends (Window::Close, Quit), so that
     // the exit code is always the one the program asked for.
