@@ -2,6 +2,9 @@
 
 #include "runtime/Boundary.h"
 #include "runtime/Menu.h"
+#include "runtime/Window.h"
+
+#include <QWidget>
 
 namespace tickora::runtime {
 
@@ -37,6 +40,13 @@ Ref<MenuBar> Application::MenuBar() const { return m_menuBar; }
 void Application::SetMenuBar(Ref<runtime::MenuBar> menuBar)
 {
     CheckUIThread();
+    for (const Ref<Window> &window : Window::OpenWindows()) {
+        if (m_menuBar)
+            for (QAction *action : ApplicationMenuActions(*m_menuBar))
+                window->Widget()->removeAction(action);
+        if (menuBar)
+            window->Widget()->addActions(ApplicationMenuActions(*menuBar));
+    }
     m_menuBar = std::move(menuBar);
 }
 

@@ -70,9 +70,14 @@ Ref<Application> GetAppObject();
 // process exits with the code. The first request's code holds.
 void Quit(int exitCode = 0);
 
-// Opens a web address in the default browser. Raises IOException when the
-// system cannot open it.
+// Opens a web address in the default browser. When the system cannot open
+// it, tells the user so, with the address to copy, and raises IOException.
 void ShowURL(const QString &url);
+
+// Shows the user a message with an OK button, in front of the program's
+// windows, its text selectable so that it can be copied. Returns at once;
+// the box goes away when the user confirms it.
+void MessageBox(const QString &message);
 
 // Test seams. A replaced opener receives the address instead of the desktop;
 // a replaced quit request receives the code instead of ending the process.
@@ -81,5 +86,8 @@ using UrlOpener = std::function<bool(const QUrl &)>;
 void SetUrlOpener(UrlOpener opener);
 using QuitRequest = std::function<void(int exitCode)>;
 void SetQuitRequest(QuitRequest request);
+// A replaced message box receives the message instead of the user.
+using MessageShower = std::function<void(const QString &message)>;
+void SetMessageShower(MessageShower shower);
 
 } // namespace tickora::runtime

@@ -9,6 +9,7 @@
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
+#include <QShortcut>
 
 namespace tickora::runtime {
 
@@ -184,7 +185,41 @@ void AddItems(MenuItem &menu, QMenu *target, bool skipApplicationItems)
     }
 }
 
+// F10 opens the bar's first menu, as in other desktop programs, with its
+// first item chosen, as its mnemonic does.
+void OpenFirstMenuOnF10(QMenuBar *qtBar)
+{
+    auto *f10 = new QShortcut(QKeySequence(Qt::Key_F10), qtBar);
+    QObject::connect(f10, &QShortcut::activated, qtBar, [qtBar] {
+        for (QAction *menuAction : qtBar->actions()) {
+            if (!menuAction->isVisible() || !menuAction->isEnabled())
+                continue;
+            qtBar->setActiveAction(menuAction);
+            if (QMenu *menu = menuAction->menu()) {
+                for (QAction *item : menu->actions())
+                    if (item->isVisible() && item->isEnabled() && !item->isSeparator()) {
+                        menu->setActiveAction(item);
+                        break;
+                    }
+            }
+            return;
+        }
+    });
+}
+
 } // namespace
+
+QList<QAction *> ApplicationMenuActions(MenuBar &bar)
+{
+    std::vector<MenuItem *> appItems;
+    std::vector<MenuItem *> quitItems;
+    CollectApplicationMenuItems(bar, appItems, quitItems);
+    QList<QAction *> actions;
+    for (const auto *items : {&appItems, &quitItems})
+        for (MenuItem *item : *items)
+            actions.push_back(item->Action());
+    return actions;
+}
 
 QMenuBar *BuildMenuBar(MenuBar &bar, QWidget *parent)
 {
@@ -201,7 +236,10 @@ QMenuBar *BuildMenuBar(MenuBar &bar, QWidget *parent)
         std::vector<MenuItem *> quitItems;
         CollectApplicationMenuItems(bar, appItems, quitItems);
         if (!appItems.empty() || !quitItems.empty()) {
-            QMenu *appMenu = qtBar->addMenu(QCoreApplication::applicationName());
+            // Alt and the name's first letter open it from the keyboard.
+            QString title = QCoreApplication::applicationName();
+            title.replace(u'&', QLatin1String("&&"));
+            QMenu *appMenu = qtBar->addMenu(u'&' + title);
             appMenu->setObjectName(QStringLiteral("ApplicationMenu"));
             for (MenuItem *item : appItems)
                 appMenu->addAction(item->Action());
@@ -219,6 +257,8 @@ QMenuBar *BuildMenuBar(MenuBar &bar, QWidget *parent)
         qtMenu->menuAction()->setVisible(menu.Visible());
         AddItems(menu, qtMenu, ownApplicationMenu);
     }
+    if (ownApplicationMenu)
+        OpenFirstMenuOnF10(qtBar);
     return qtBar;
 }
 

@@ -3,6 +3,7 @@
 #include "runtime/Properties.h"
 #include "runtime/Ref.h"
 
+#include <QList>
 #include <QString>
 
 #include <memory>
@@ -83,8 +84,15 @@ class MenuBar : public MenuItem {};
 // Builds the Qt menu bar that shows `bar` inside a window. macOS moves the
 // application-menu and quit items into its own application menu by their
 // roles; elsewhere there is no application menu, so the bar gets one of its
-// own, named after the application, holding exactly those items.
+// own, named after the application, holding exactly those items; Alt with
+// the name's first letter, or F10, opens it.
 QMenuBar *BuildMenuBar(MenuBar &bar, QWidget *parent);
+
+// The actions of the application-menu and quit items. The runtime adds them
+// to every window, with or without a menu bar, so their shortcuts work from
+// any window of the program, as from a global menu. They are the very actions
+// the menus show: one shortcut each, never two that Qt would call ambiguous.
+QList<QAction *> ApplicationMenuActions(MenuBar &bar);
 
 // Converts the program's shortcut text to Qt's portable form ("Cmd+Q" -> "Ctrl+Q").
 QString PortableShortcut(const QString &shortcut);

@@ -2,13 +2,16 @@
 
 #include "runtime/Application.h"
 #include "runtime/Boundary.h"
+#include "runtime/Platform.h"
 #include "runtime/Window.h"
 
 #include <QApplication>
 #include <QDesktopServices>
 #include <QHash>
+#include <QMessageBox>
 #include <QUrl>
 
+#include <cstdio>
 #include <map>
 #include <memory>
 
@@ -24,6 +27,7 @@ struct ProcessState {
     int exitCode = 0;
     QuitRequest quitRequest;
     UrlOpener urlOpener;
+    MessageShower messageShower;
     Ref<Application> app;
     // Node-based, so the references handed out stay valid as classes are added.
     std::map<QString, ClassDescription> classes;
@@ -45,6 +49,29 @@ void DefaultQuit(int exitCode)
     // Before the loop runs there is nothing to leave; RuntimeRun sees the request.
     if (state.running)
         QCoreApplication::exit(state.exitCode);
+}
+
+// Qt on the platform plug-in that suits the program (ChoosePlatform).
+std::unique_ptr<QApplication> MakeQApplication(int &argc, char **argv, const QString &applicationName)
+{
+    const PlatformChoice choice = ChoosePlatform(ProcessPlatformEnvironment());
+    if (!choice.notice.isEmpty()) {
+        std::fprintf(stderr, "%s: %s\n", qPrintable(applicationName), qPrintable(choice.notice));
+        std::fflush(stderr);
+    }
+    if (choice.platform.isEmpty())
+        return std::make_unique<QApplication>(argc, argv);
+    // Qt reads the variable only while it starts; a browser that ShowURL
+    // starts later must not inherit our choice.
+    const bool wasSet = qEnvironmentVariableIsSet("QT_QPA_PLATFORM");
+    const QByteArray before = qgetenv("QT_QPA_PLATFORM");
+    qputenv("QT_QPA_PLATFORM", choice.platform.toLocal8Bit());
+    auto application = std::make_unique<QApplication>(argc, argv);
+    if (wasSet)
+        qputenv("QT_QPA_PLATFORM", before);
+    else
+        qunsetenv("QT_QPA_PLATFORM");
+    return application;
 }
 
 } // namespace
@@ -74,7 +101,7 @@ void RuntimeInit(int &argc, char **argv, const QString &applicationName)
 {
     ProcessState &state = State();
     if (!QCoreApplication::instance())
-        state.application = std::make_unique<QApplication>(argc, argv);
+        state.application = MakeQApplication(argc, argv, applicationName);
     QCoreApplication::setApplicationName(applicationName);
     // The runtime decides when the program ends (Window::Close, Quit), so that
     // the exit code is always the one the program asked for.
@@ -152,10 +179,37 @@ void ShowURL(const QString &url)
     ProcessState &state = State();
     const bool opened = address.isValid() && !address.isRelative()
         && (state.urlOpener ? state.urlOpener(address) : QDesktopServices::openUrl(address));
-    if (!opened)
+    if (!opened) {
+        // Otherwise the user clicks and nothing happens. The program's
+        // windows speak German, and so does this.
+        MessageBox(QStringLiteral("Die Seite konnte nicht geöffnet werden.\n\n"
+                                  "Bitte öffnen Sie diese Adresse in Ihrem Webbrowser:\n%1")
+                       .arg(url));
         throw IOException(QStringLiteral("could not open %1").arg(url));
+    }
 }
 
 void SetUrlOpener(UrlOpener opener) { State().urlOpener = std::move(opener); }
+
+void MessageBox(const QString &message)
+{
+    ProcessState &state = State();
+    if (state.messageShower) {
+        state.messageShower(message);
+        return;
+    }
+    CheckUIThread();
+    auto *box = new QMessageBox(QMessageBox::Warning, QCoreApplication::applicationName(), message,
+                                QMessageBox::Ok, QApplication::activeWindow());
+    box->setTextFormat(Qt::PlainText);
+    box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    // Not exec(): the handler that asked goes on at once, and the box is
+    // answered on the program's one event loop.
+    box->setWindowModality(Qt::ApplicationModal);
+    box->show();
+}
+
+void SetMessageShower(MessageShower shower) { State().messageShower = std::move(shower); }
 
 } // namespace tickora::runtime

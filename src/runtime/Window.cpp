@@ -149,6 +149,8 @@ void Window::Constructor()
     if (!registry.implicit.value(Description().Name).lock())
         registry.implicit.insert(Description().Name, self);
     registry.open.push_back(self);
+    if (Ref<Application> app = GetAppObject(); app && app->MenuBar())
+        Widget()->addActions(ApplicationMenuActions(*app->MenuBar()));
 
     m_constructing = true;
     try {

@@ -7,8 +7,13 @@
 #include "app/Startup.h"
 #include "dialogs/AboutWindow.h"
 #include "dialogs/Donation.h"
+#include "stopwatch/main.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTest>
 #include <QWidget>
 
 namespace tickora::testing {
@@ -46,6 +51,59 @@ TEST_F(MenuCommands, EachCommandShowsTheOneWindowOfItsKindAndAFreshOneOnceItClos
         const Ref<Window> fresh = Window::GetImplicitWindow(windowClass);
         ASSERT_TRUE(fresh && !(fresh == first));
         EXPECT_TRUE(fresh->Widget()->isVisible());
+    }
+}
+
+// Ctrl+I and Ctrl+Q belong to the application, as in a global menu: they work
+// from whichever of its windows is active, the ones without a menu bar too,
+// and fire exactly once where the main window's menu bar holds the same item.
+TEST_F(MenuCommands, ShortcutsWorkFromEveryWindowAndFireOnce)
+{
+    NewAppInstance();
+    ApplicationAddMenuHandlers();
+    int infoRuns = 0;
+    App::Instance()->AddMenuHandler(QStringLiteral("AppleInfo"), [&] {
+        ++infoRuns;
+        return App::Instance()->AppleInfo_Action();
+    });
+    const Ref<Window> stopwatch = main::Instance();
+    App::Instance()->AppleSpende_Action();
+    const std::pair<const char *, Ref<Window>> windows[] = {
+        {"main", stopwatch}, {"Donation", Donation::Instance()}, {"About", AboutWindow::Instance()}};
+    for (const auto &[name, window] : windows) {
+        SCOPED_TRACE(name);
+        QApplication::setActiveWindow(window->Widget());
+        ASSERT_EQ(QApplication::activeWindow(), window->Widget());
+        infoRuns = 0;
+        QTest::keyClick(window->Widget(), Qt::Key_I, Qt::ControlModifier);
+        const Ref<Window> about = Window::GetImplicitWindow(AboutWindow::ClassInfo().Name);
+        EXPECT_EQ(std::pair(infoRuns, about && about->Widget()->isVisible()), std::pair(1, true));
+
+        QApplication::setActiveWindow(window->Widget());
+        quitCodes.clear();
+        QTest::keyClick(window->Widget(), Qt::Key_Q, Qt::ControlModifier);
+        EXPECT_EQ(quitCodes, std::vector<int>{0});
+    }
+}
+
+// The in-window application menu opens from the keyboard, by its mnemonic
+// and by F10, with its first item chosen.
+TEST_F(MenuCommands, ApplicationMenuOpensWithAltTAndF10)
+{
+    NewAppInstance();
+    const Ref<Window> stopwatch = main::Instance();
+    QMenu *appMenu = stopwatch->MenuBarWidget()->findChild<QMenu *>(QStringLiteral("ApplicationMenu"));
+    ASSERT_TRUE(appMenu);
+    const std::pair<const char *, QKeyCombination> keys[] = {{"Alt+T", Qt::AltModifier | Qt::Key_T},
+                                                             {"F10", QKeyCombination(Qt::Key_F10)}};
+    for (const auto &[name, key] : keys) {
+        SCOPED_TRACE(name);
+        QApplication::setActiveWindow(stopwatch->Widget());
+        QTest::keyClick(stopwatch->Widget(), key.key(), key.keyboardModifiers());
+        EXPECT_TRUE(appMenu->isVisible());
+        ASSERT_TRUE(appMenu->activeAction());
+        EXPECT_EQ(appMenu->activeAction()->text(), QStringLiteral("Information"));
+        appMenu->close();
     }
 }
 

@@ -54,7 +54,7 @@ TEST_F(AboutWindowTest, IsAFixedDarkBlueWindowWithABlankTitleNoButtonsAndItsText
 
 // The link's states: amber and underlined when it opens, yellow-green under
 // the pointer, white after it. A click that cannot open the page changes
-// nothing; one that can opens it first, then turns amber, then closes.
+// nothing but a message; one that can opens it first, then turns amber, then closes.
 TEST_F(AboutWindowTest, LinkFollowsThePointerAndAClickOpensThePageBeforeTurningAmberAndClosing)
 {
     const Ref<AboutWindow> window = Open();
@@ -71,11 +71,14 @@ TEST_F(AboutWindowTest, LinkFollowsThePointerAndAClickOpensThePageBeforeTurningA
         EXPECT_EQ(std::pair(link->TextColor(), link->Underline()), std::pair(colour, true));
     }
 
-    // Not even reported as a failure, which would end the program.
+    // Not reported as a failure, which would end the program, but told to
+    // the user, with the address.
     urlOpenerSucceeds = false;
     ClickAt(*window, widget, widget->rect().center());
     ASSERT_EQ(std::tuple(link->TextColor(), window->IsClosed(), quitCodes),
               std::tuple(moves[3].second, false, std::vector<int>{}));
+    ASSERT_EQ(shownMessages.size(), 1u);
+    EXPECT_TRUE(shownMessages[0].contains(QStringView(kMakerPage))) << shownMessages[0].toStdString();
 
     std::pair<bool, Color> whenOpened;
     runtime::SetUrlOpener([&](const QUrl &url) {

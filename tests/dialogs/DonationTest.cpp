@@ -83,8 +83,13 @@ TEST_F(DonationWindow, SpendeOpensTheDonationPageBeforeQuittingAndBeendenOnlyQui
         urlOpenerSucceeds = pageOpens;
         openedUrls.clear();
         quitCodes.clear();
+        shownMessages.clear();
         press();
         EXPECT_EQ(std::pair(openedUrls, quitCodes), std::pair(pages, quits));
+        // Only the page that did not open is reported, with its address.
+        EXPECT_EQ(shownMessages.size(), pageOpens || pages.empty() ? 0u : 1u);
+        for (const QString &message : shownMessages)
+            EXPECT_TRUE(message.contains(kDonationAddress)) << message.toStdString();
         EXPECT_FALSE(quitBeforePage);
         EXPECT_TRUE(window->Widget()->isVisible());
     }

@@ -2,7 +2,9 @@
 # Starts the real program on a private Xvfb and uses it as a person would:
 # where the main window opens and how big it is, counting and a lap that
 # grows the window, the lamps that move it and end the program, and both ways
-# of leaving (Ctrl+Q, the window's close request) ending the process cleanly.
+# of leaving (Ctrl+Q, the window's close request) ending the process cleanly,
+# the application menu's shortcuts from the About and donation windows, and
+# the choice of the X display in a Wayland session.
 #
 # Usage: run_e2e.sh /path/to/tickora
 set -euo pipefail
@@ -15,6 +17,7 @@ done
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/tickora-e2e.XXXXXX")
 xvfb_pid=
+weston_pid=
 app_pid=
 app_log=
 current_case=
@@ -49,6 +52,7 @@ cleanup() {
     local status=$?
     trap - EXIT
     stop_pid "$app_pid"
+    stop_pid "$weston_pid"
     stop_pid "$xvfb_pid"
     rm -rf "$work"
     if ((status != 0)) && [[ -n "$current_case" ]]; then
@@ -346,6 +350,93 @@ case_quit_lamp_quits() {
     expect_clean_exit 10 "a click on the quit lamp"
 }
 
+# Sets $found to the id of the one visible window titled exactly $1, waiting
+# up to 5 s for it.
+found=
+find_window_titled() {
+    local title=$1
+    found=
+    titled_window_shown() {
+        found=$(xdotool search --onlyvisible --name "^${title}\$" 2>/dev/null | head -n 1 || true)
+        [[ -n "$found" ]]
+    }
+    poll 5 titled_window_shown || fail "no window titled \"$title\" within 5 s"
+}
+
+focus_window() {
+    timeout 5 xdotool windowfocus --sync "$1" || fail "could not focus window $1"
+}
+
+# "Spende" is the application menu's second item: the menu opens from the
+# keyboard ($1: alt+t or F10) with its first item chosen.
+open_donation_from_the_menu() {
+    focus_window "$window"
+    xdotool key --clearmodifiers "$1"
+    xdotool key Down Return
+    find_window_titled Donation
+}
+
+case_ctrl_q_in_the_about_window_quits() {
+    start_xvfb 1440 900
+    start_app
+    wait_for_window
+    focus_window "$window"
+    xdotool key --clearmodifiers ctrl+i
+    find_window_titled ' ' # the About window's title is one blank
+    focus_window "$found"
+    xdotool key --clearmodifiers ctrl+q
+    expect_clean_exit 10 "Ctrl+Q in the About window"
+}
+
+case_ctrl_q_in_the_donation_window_quits() {
+    start_xvfb 1440 900
+    start_app
+    wait_for_window
+    open_donation_from_the_menu F10
+    focus_window "$found"
+    xdotool key --clearmodifiers ctrl+q
+    expect_clean_exit 10 "Ctrl+Q in the donation window"
+}
+
+case_ctrl_i_in_the_donation_window_opens_about() {
+    start_xvfb 1440 900
+    start_app
+    wait_for_window
+    open_donation_from_the_menu alt+t
+    focus_window "$found"
+    xdotool key --clearmodifiers ctrl+i
+    find_window_titled ' '
+    quit_with_ctrl_q
+}
+
+# A Wayland session that also offers an X display (XWayland, here Xvfb): with
+# Qt's Wayland plug-in installed and no platform asked for, the window still
+# opens on the X display, where it can place itself at the top centre.
+case_wayland_session_opens_on_the_x_display() {
+    command -v weston >/dev/null || fail "missing weston (tools/test installs it)"
+    start_xvfb 1440 900
+    local socket=tickora-e2e-wayland
+    weston --backend=headless-backend.so --socket="$socket" --idle-time=0 \
+        >"$work/weston.log" 2>&1 &
+    weston_pid=$!
+    weston_ready() {
+        kill -0 "$weston_pid" 2>/dev/null || { cat "$work/weston.log" >&2; fail "weston exited"; }
+        [[ -S "$XDG_RUNTIME_DIR/$socket" ]]
+    }
+    poll 10 weston_ready || fail "weston did not come up within 10 s"
+    app_log="$work/app-$current_case.log"
+    env -u QT_QPA_PLATFORM WAYLAND_DISPLAY="$socket" XDG_SESSION_TYPE=wayland \
+        "$tickora" >"$app_log" 2>&1 &
+    app_pid=$!
+    wait_for_window
+    read_geometry
+    expect_equal "position on a 1440 px wide screen" "$win_x,$win_y" 442,0
+    ! grep -q Wayland "$app_log" || fail "the program says it runs on Wayland"
+    quit_with_ctrl_q
+    stop_pid "$weston_pid"
+    weston_pid=
+}
+
 for current_case in \
     case_opens_centred_at_top_and_quits_on_ctrl_q \
     case_odd_screen_width_truncates \
@@ -354,6 +445,10 @@ for current_case in \
     case_dock_lamp_releases_and_docks \
     case_ctrl_i_opens_the_about_window \
     case_quit_lamp_quits \
+    case_ctrl_q_in_the_about_window_quits \
+    case_ctrl_q_in_the_donation_window_quits \
+    case_ctrl_i_in_the_donation_window_opens_about \
+    case_wayland_session_opens_on_the_x_display \
     case_close_request_quits; do
     start=$(now_us)
     "$current_case"

@@ -6,11 +6,14 @@
 #include "runtime/Boundary.h"
 #include "runtime/Canvas.h"
 #include "runtime/Label.h"
+#include "runtime/Platform.h"
 #include "runtime/Timer.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 
 #include <future>
 #include <memory>
@@ -120,7 +123,7 @@ TEST_F(Menus, BuiltBarShowsOnlyTheApplicationMenuWithItsItemsAndShortcuts)
     for (QAction *action : qtBar->actions())
         if (action->isVisible())
             visibleMenus << action->text();
-    ASSERT_EQ(visibleMenus, QStringList{u"Tickora"_s});
+    ASSERT_EQ(visibleMenus, QStringList{u"&Tickora"_s});
     QStringList items;
     for (QAction *action : qtBar->actions().front()->menu()->actions())
         items << (action->isSeparator() ? u"--"_s : action->text() + u" "_s + action->shortcut().toString());
@@ -148,6 +151,63 @@ TEST_F(Menus, CommandsRunTheApplicationsHandlerAndQuitOnlyWhenUntaken)
         EXPECT_EQ(std::pair(runs, quitCodes), std::pair(c.bound ? 1 : 0, c.quitCodes))
             << c.item << " bound " << c.bound << " handled " << c.handled;
     }
+}
+
+// Environment in, plug-in and notice out: X whenever there is an X display and
+// the user chose nothing; the user's choice stands; native Wayland only where
+// there is nothing else, and then with a word on what will not work.
+TEST(Platform, PrefersAnXDisplayAndOwnsUpToNativeWayland)
+{
+    struct Case { const char *what; runtime::PlatformEnvironment environment; const char *platform; bool notice; };
+    const Case cases[] = {
+        {"Wayland session with XWayland", {{}, u":0"_s, u"wayland-0"_s, u"wayland"_s}, "xcb", false},
+        {"X11 session", {{}, u":0"_s, {}, u"x11"_s}, "xcb", false},
+        {"Wayland only", {{}, {}, u"wayland-0"_s, u"wayland"_s}, "", true},
+        {"Wayland session, socket not named", {{}, {}, {}, u"Wayland"_s}, "", true},
+        {"user chose Wayland", {u"wayland"_s, u":0"_s, u"wayland-0"_s, u"wayland"_s}, "", true},
+        {"user chose X", {u"xcb"_s, u":0"_s, u"wayland-0"_s, u"wayland"_s}, "", false},
+        {"user chose offscreen", {u"offscreen"_s, {}, {}, {}}, "", false},
+        {"no display at all", {}, "", false},
+    };
+    for (const Case &c : cases) {
+        const runtime::PlatformChoice choice = runtime::ChoosePlatform(c.environment);
+        EXPECT_EQ(std::pair(choice.platform, !choice.notice.isEmpty()),
+                  std::pair(QString::fromLatin1(c.platform), c.notice))
+            << c.what;
+        if (c.notice) {
+            EXPECT_TRUE(choice.notice.contains(u"opacity"_s) && choice.notice.contains(u"place"_s)) << c.what;
+        }
+    }
+}
+
+// A page that cannot be opened is reported to the user in a box whose text,
+// the address included, can be selected and copied; one that opens is not.
+TEST_F(Objects, ShowURLThatFailsTellsTheUserWithTheAddress)
+{
+    const QString address = u"https://example.org/a?b=1&c=2"_s;
+    runtime::ShowURL(address);
+    EXPECT_TRUE(shownMessages.empty());
+
+    urlOpenerSucceeds = false;
+    EXPECT_THROW(runtime::ShowURL(address), runtime::IOException);
+    ASSERT_EQ(shownMessages.size(), 1u);
+    const std::string shown = shownMessages[0].toStdString();
+    EXPECT_TRUE(shownMessages[0].startsWith(u"Die Seite konnte nicht geöffnet werden."_s)) << shown;
+    EXPECT_TRUE(shownMessages[0].contains(address)) << shown;
+
+    // The runtime's own box, without the recorder.
+    runtime::SetMessageShower({});
+    runtime::MessageBox(shownMessages[0]);
+    QMessageBox *box = nullptr;
+    for (QWidget *widget : QApplication::topLevelWidgets())
+        if (auto *found = qobject_cast<QMessageBox *>(widget); found && found->isVisible())
+            box = found;
+    ASSERT_TRUE(box);
+    EXPECT_EQ(box->text(), shownMessages[0]);
+    EXPECT_EQ(box->textFormat(), Qt::PlainText);
+    EXPECT_TRUE(box->textInteractionFlags().testFlag(Qt::TextSelectableByMouse));
+    EXPECT_TRUE(box->isModal());
+    box->close();
 }
 
 } // namespace

@@ -15,8 +15,8 @@
 namespace tickora::testing {
 
 // Puts every seam of the runtime in the test's hands: a fake clock that only
-// moves when stepped, a recorder instead of quitting, a recorder instead of
-// the browser, and a screen width of the test's choosing. Every window left
+// moves when stepped, recorders instead of quitting, of the browser and of
+// message boxes, and a screen width of the test's choosing. Every window left
 // open is released afterwards, so each test starts from an empty runtime.
 class RuntimeFixture : public ::testing::Test {
 protected:
@@ -28,6 +28,7 @@ protected:
             openedUrls.push_back(url.toString());
             return urlOpenerSucceeds;
         });
+        runtime::SetMessageShower([this](const QString &message) { shownMessages.push_back(message); });
         runtime::Screen::SetMainScreenWidthForTesting(1440);
     }
 
@@ -39,6 +40,7 @@ protected:
         QCoreApplication::processEvents();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         runtime::Screen::SetMainScreenWidthForTesting(std::nullopt);
+        runtime::SetMessageShower({});
         runtime::SetUrlOpener({});
         runtime::SetQuitRequest({});
         runtime::SetClock(nullptr);
@@ -49,6 +51,7 @@ protected:
     runtime::FakeClock clock;
     std::vector<int> quitCodes;
     std::vector<QString> openedUrls;
+    std::vector<QString> shownMessages;
     bool urlOpenerSucceeds = true;
 };
 

@@ -13,9 +13,12 @@ TICKORA_RUN_PACKAGES=(
 # Qt Test and the platform plug-ins. The end-to-end test drives the real
 # window on Xvfb with xdotool and x11-utils' xprop, and asks the window to
 # close through python3's ctypes and libX11, as a window manager would.
+# A headless weston with Qt's Wayland plug-in makes a Wayland session, to
+# show that the program still chooses the X display there.
 TICKORA_TEST_PACKAGES=(
     libgtest-dev
     xvfb xauth xdotool x11-utils python3
+    weston qt6-wayland
 )
 
 tickora_die() {
