@@ -91,6 +91,12 @@ void RuntimePerformInitializers(std::initializer_list<Initializer> initializers)
 
 void RunFrameworkInitialization(const std::function<void()> &lateStartup)
 {
+    // The windows of start-up appear once the application has opened, where
+    // its Open event put them, rather than somewhere first and then moving.
+    Window::SetStartingUp(true);
+    struct Started {
+        ~Started() { Window::SetStartingUp(false); }
+    } started;
     lateStartup();
     Ref<Application> app = GetAppObject();
     if (app && app->Description().Handles(QStringLiteral("Open")))
