@@ -2,6 +2,7 @@
 
 #include "runtime/Application.h"
 #include "runtime/Boundary.h"
+#include "runtime/Picture.h"
 #include "runtime/Window.h"
 
 #include <QApplication>
@@ -79,6 +80,12 @@ void RuntimeInit(int &argc, char **argv, const QString &applicationName)
     // The runtime decides when the program ends (Window::Close, Quit), so that
     // the exit code is always the one the program asked for.
     QGuiApplication::setQuitOnLastWindowClosed(false);
+}
+
+void RuntimeSetDesktopIdentity(const QString &desktopEntry, const QString &iconPicture)
+{
+    QGuiApplication::setDesktopFileName(desktopEntry);
+    QGuiApplication::setWindowIcon(Picture::IconFromApp(iconPicture));
 }
 
 void RuntimeSetTargetVersion(double version) { State().targetVersion = version; }
