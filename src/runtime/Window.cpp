@@ -224,12 +224,6 @@ void Window::ShowNow()
             m_centred = true;
             PlaceFrame(CentredOnMainScreen());
         }
-        if (m_frameRequest) {
-            // The window manager learns where the frame goes together with
-            // the window itself, so the window opens there and does not jump.
-            Widget()->winId();
-            Widget()->windowHandle()->setFramePosition(*m_frameRequest);
-        }
     }
     Widget()->show();
     Widget()->raise();
@@ -333,9 +327,12 @@ void Window::PlaceFrame(QPoint topLeft)
         widget.move(topLeft);
         return;
     }
-    // Until the window manager has drawn the frame, Qt would put the content
-    // where the frame was asked to go, and the title bar above the screen.
-    // Ask for the frame's place instead, and check it once the frame is there.
+    // Until the window manager has drawn the frame, a window that has no
+    // native window yet asks for its frame's place when it opens (before
+    // that, Qt's move names the frame's place); one that has would get its
+    // content put there and its title bar above it, so it asks for the
+    // frame's place itself. Either way the place is checked once the frame
+    // is there.
     m_frameRequest = topLeft;
     widget.move(topLeft);
     if (QWindow *handle = widget.windowHandle(); handle && handle->handle())
