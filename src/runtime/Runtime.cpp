@@ -101,13 +101,16 @@ void RunFrameworkInitialization(const std::function<void()> &lateStartup)
     // The windows of start-up appear once the application has opened, where
     // its Open event put them, rather than somewhere first and then moving.
     Window::SetStartingUp(true);
-    struct Started {
-        ~Started() { Window::SetStartingUp(false); }
-    } started;
-    lateStartup();
-    Ref<Application> app = GetAppObject();
-    if (app && app->Description().Handles(QStringLiteral("Open")))
-        app->Event_Open();
+    try {
+        lateStartup();
+        Ref<Application> app = GetAppObject();
+        if (app && app->Description().Handles(QStringLiteral("Open")))
+            app->Event_Open();
+    } catch (...) {
+        Window::SetStartingUp(false);
+        throw;
+    }
+    Window::SetStartingUp(false);
 }
 
 void RuntimeRun()
