@@ -119,7 +119,7 @@ stop_xvfb() {
     stop_pid "$compositor_pid"
     stop_pid "$wm_pid"
     stop_pid "$xvfb_pid"
-    xvfb_pid= wm_pid= compositor_pid=
+    xvfb_pid='' wm_pid='' compositor_pid=''
 }
 
 # Small X requests the tools at hand do not make: who owns a selection, and
