@@ -40,6 +40,8 @@ void InitializeClasses()
 int ProcessEntry(int argc, char **argv)
 {
     runtime::RuntimeInit(argc, argv, QStringLiteral("Tickora"));
+    // The name of the desktop entry that packaging installs, and our icon.
+    runtime::RuntimeSetDesktopIdentity(QStringLiteral("tickora"), QStringLiteral("icon80"));
     InitializeClasses();
     Main();
     runtime::RuntimePerformFinalizers();

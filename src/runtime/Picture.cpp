@@ -35,4 +35,19 @@ Ref<Picture> Picture::OpenFromApp(const QString &name)
     return NewObject<Picture>(std::move(pixmap));
 }
 
+QIcon Picture::IconFromApp(const QString &name)
+{
+    QIcon icon;
+    for (const QString &file : {name + QStringLiteral(".png"), name + QStringLiteral("@2x.png")}) {
+        QPixmap pixmap;
+        if (name.contains(QLatin1Char('/')) || !pixmap.load(kBundleRoot + file))
+            continue;
+        // Each file is an icon of its own pixel size (80 and 160), not a
+        // sharper copy of the same one.
+        pixmap.setDevicePixelRatio(1.0);
+        icon.addPixmap(pixmap);
+    }
+    return icon;
+}
+
 } // namespace tickora::runtime

@@ -3,6 +3,7 @@
 #include "runtime/Properties.h"
 #include "runtime/Ref.h"
 
+#include <QIcon>
 #include <QPixmap>
 #include <QString>
 
@@ -18,6 +19,9 @@ public:
     // A name without an extension finds the PNG of that name. On a high-density
     // screen the double-resolution file ("name@2x.png") is taken when the bundle has it.
     static Ref<Picture> OpenFromApp(const QString &name);
+    // The bundle picture of that name as an icon, in every resolution the
+    // bundle has it; an empty icon when there is none.
+    static QIcon IconFromApp(const QString &name);
 
     const QPixmap &Pixmap() const { return m_pixmap; }
 

@@ -2,6 +2,7 @@
 
 #include "runtime/Application.h"
 #include "runtime/Boundary.h"
+#include "runtime/Picture.h"
 #include "runtime/Platform.h"
 #include "runtime/Window.h"
 
@@ -108,6 +109,12 @@ void RuntimeInit(int &argc, char **argv, const QString &applicationName)
     QGuiApplication::setQuitOnLastWindowClosed(false);
 }
 
+void RuntimeSetDesktopIdentity(const QString &desktopEntry, const QString &iconPicture)
+{
+    QGuiApplication::setDesktopFileName(desktopEntry);
+    QGuiApplication::setWindowIcon(Picture::IconFromApp(iconPicture));
+}
+
 void RuntimeSetTargetVersion(double version) { State().targetVersion = version; }
 
 void RuntimePerformInitializers(std::initializer_list<Initializer> initializers)
@@ -118,10 +125,19 @@ void RuntimePerformInitializers(std::initializer_list<Initializer> initializers)
 
 void RunFrameworkInitialization(const std::function<void()> &lateStartup)
 {
-    lateStartup();
-    Ref<Application> app = GetAppObject();
-    if (app && app->Description().Handles(QStringLiteral("Open")))
-        app->Event_Open();
+    // The windows of start-up appear once the application has opened, where
+    // its Open event put them, rather than somewhere first and then moving.
+    Window::SetStartingUp(true);
+    try {
+        lateStartup();
+        Ref<Application> app = GetAppObject();
+        if (app && app->Description().Handles(QStringLiteral("Open")))
+            app->Event_Open();
+    } catch (...) {
+        Window::SetStartingUp(false);
+        throw;
+    }
+    Window::SetStartingUp(false);
 }
 
 void RuntimeRun()

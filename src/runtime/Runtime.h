@@ -31,6 +31,10 @@ bool RuntimeIsEventHandled(const Object &object, const QString &className, const
 
 // Process life, in the order the program calls it.
 void RuntimeInit(int &argc, char **argv, const QString &applicationName);
+// How the desktop knows the program: the name of its installed desktop entry
+// (without ".desktop"), and the bundle picture that every window carries as
+// its icon.
+void RuntimeSetDesktopIdentity(const QString &desktopEntry, const QString &iconPicture);
 void RuntimeSetTargetVersion(double version);
 using Initializer = void (*)();
 void RuntimePerformInitializers(std::initializer_list<Initializer> initializers);

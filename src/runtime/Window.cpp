@@ -12,6 +12,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QWidget>
+#include <QWindow>
 
 #include <algorithm>
 #include <cmath>
@@ -23,6 +24,10 @@ namespace {
 struct Registry {
     std::vector<Ref<Window>> open;
     QHash<QString, std::weak_ptr<Window>> implicit;
+    // Start-up is under way: the window it builds first is the
+    // application's default window, and first shows wait for its end.
+    bool startingUp = false;
+    std::weak_ptr<Window> defaultWindow;
 };
 
 Registry &Windows()
@@ -43,6 +48,7 @@ protected:
         event->ignore();
         RunCallback([this] { m_owner.Close(); });
     }
+    void moveEvent(QMoveEvent *) override { m_owner.FrameMoved(); }
 
 private:
     Window &m_owner;
@@ -76,6 +82,25 @@ private:
 int ToInt(std::int64_t value)
 {
     return static_cast<int>(std::clamp<std::int64_t>(value, -32000, 32000));
+}
+
+// The frame around a shown window as the window manager reports it; none
+// before it has reported one, and none without a window manager.
+QMargins ReportedFrameMargins(const QWidget &widget)
+{
+    const QWindow *handle = widget.windowHandle();
+    if (!widget.isVisible() || !handle || !handle->handle())
+        return {};
+    return handle->frameMargins();
+}
+
+// The frame the window manager last drew around one of our windows. A window
+// about to open is expected to get the same, so that it can be centred by its
+// frame before the window manager has said a word about it.
+QMargins &LastFrameMargins()
+{
+    static QMargins margins;
+    return margins;
 }
 
 } // namespace
@@ -136,8 +161,9 @@ void Window::CloseWindow(bool lastEndsProgram)
     }
     QMetaObject::invokeMethod(qApp, [self] {}, Qt::QueuedConnection);
 
-    // Like any desktop program here: when its last window closes, it ends.
-    if (lastEndsProgram && registry.open.empty())
+    // The default window is the program: when it closes, the program ends,
+    // whatever else is open. So it does when its last window closes.
+    if (lastEndsProgram && (registry.open.empty() || registry.defaultWindow.lock() == self))
         Quit(0);
 }
 
@@ -149,6 +175,8 @@ void Window::Constructor()
     if (!registry.implicit.value(Description().Name).lock())
         registry.implicit.insert(Description().Name, self);
     registry.open.push_back(self);
+    if (registry.startingUp && !registry.defaultWindow.lock())
+        registry.defaultWindow = self;
     if (Ref<Application> app = GetAppObject(); app && app->MenuBar())
         Widget()->addActions(ApplicationMenuActions(*app->MenuBar()));
 
@@ -188,15 +216,15 @@ void Window::ShowNow()
 {
     if (!Widget() || m_closed)
         return;
-    if (!m_placed) {
-        m_placed = true;
+    if (!m_shown) {
+        if (Windows().startingUp)
+            return;
+        m_shown = true;
         // DefaultLocation 2: centred on the main screen. Otherwise the
         // platform places the window, unless the program already did.
-        if (m_defaultLocation == 2) {
-            if (QScreen *screen = QGuiApplication::primaryScreen()) {
-                const QRect area = screen->availableGeometry();
-                Widget()->move(area.center() - Widget()->rect().center());
-            }
+        if (!m_placed && m_defaultLocation == 2) {
+            m_centred = true;
+            PlaceFrame(CentredOnMainScreen());
         }
     }
     Widget()->show();
@@ -262,27 +290,82 @@ void Window::PaintContent(QPainter &painter)
 std::int64_t Window::Top() const
 {
     CheckLive();
-    return Widget()->pos().y();
+    return FramePosition().y();
 }
 
 void Window::SetTop(std::int64_t top)
 {
     CheckLive();
     m_placed = true;
-    Widget()->move(Widget()->pos().x(), ToInt(top));
+    m_centred = false;
+    PlaceFrame({FramePosition().x(), ToInt(top)});
 }
 
 std::int64_t Window::Left() const
 {
     CheckLive();
-    return Widget()->pos().x();
+    return FramePosition().x();
 }
 
 void Window::SetLeft(std::int64_t left)
 {
     CheckLive();
     m_placed = true;
-    Widget()->move(ToInt(left), Widget()->pos().y());
+    m_centred = false;
+    PlaceFrame({ToInt(left), FramePosition().y()});
+}
+
+QPoint Window::FramePosition() const
+{
+    // Once the frame is known, Qt gives a window's place as its frame's.
+    return m_frameRequest.value_or(Widget()->pos());
+}
+
+void Window::PlaceFrame(QPoint topLeft)
+{
+    QWidget &widget = *Widget();
+    if (!ReportedFrameMargins(widget).isNull()) {
+        m_frameRequest.reset();
+        widget.move(topLeft);
+        return;
+    }
+    // Until the window manager has drawn the frame, a window that has no
+    // native window yet asks for its frame's place when it opens (before
+    // that, Qt's move names the frame's place); one that has would get its
+    // content put there and its title bar above it, so it asks for the
+    // frame's place itself. Either way the place is checked once the frame
+    // is there.
+    m_frameRequest = topLeft;
+    widget.move(topLeft);
+    if (QWindow *handle = widget.windowHandle(); handle && handle->handle())
+        handle->setFramePosition(topLeft);
+}
+
+void Window::FrameMoved()
+{
+    if (!m_frameRequest || m_closed || !Widget())
+        return;
+    const QMargins margins = ReportedFrameMargins(*Widget());
+    if (margins.isNull())
+        return;
+    LastFrameMargins() = margins;
+    const QPoint wanted = m_centred ? CentredOnMainScreen() : *m_frameRequest;
+    m_frameRequest.reset();
+    // A window manager that placed the frame elsewhere, or a frame of
+    // another size than the one the centring expected.
+    if (Widget()->pos() != wanted)
+        Widget()->move(wanted);
+}
+
+QPoint Window::CentredOnMainScreen() const
+{
+    QScreen *screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return FramePosition();
+    const QMargins reported = ReportedFrameMargins(*Widget());
+    const QSize outer = Widget()->size().grownBy(reported.isNull() ? LastFrameMargins() : reported);
+    const QRect area = screen->availableGeometry();
+    return area.topLeft() + QPoint((area.width() - outer.width()) / 2, (area.height() - outer.height()) / 2);
 }
 
 std::int64_t Window::Width() const
@@ -583,10 +666,24 @@ Ref<Window> Window::GetImplicitWindow(const QString &className)
 
 std::vector<Ref<Window>> Window::OpenWindows() { return Windows().open; }
 
+void Window::SetStartingUp(bool startingUp)
+{
+    CheckUIThread();
+    Registry &registry = Windows();
+    registry.startingUp = startingUp;
+    if (startingUp)
+        return;
+    const std::vector<Ref<Window>> open = registry.open;
+    for (const Ref<Window> &window : open)
+        if (window->m_visible && !window->m_shown)
+            window->ShowNow();
+}
+
 void Window::ReleaseAll()
 {
     Registry &registry = Windows();
     registry.implicit.clear();
+    registry.defaultWindow.reset();
     std::vector<Ref<Window>> open;
     open.swap(registry.open);
     for (const Ref<Window> &window : open)

@@ -8,11 +8,13 @@
 #include "runtime/Runtime.h"
 
 #include <QHash>
+#include <QPoint>
 #include <QPointer>
 #include <QString>
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class QWidget;
@@ -127,6 +129,11 @@ public:
     static Ref<Window> GetImplicitWindow(const QString &className);
     // Every window that is built and not yet closed, oldest first.
     static std::vector<Ref<Window>> OpenWindows();
+    // While the application starts up, the first window built is its default
+    // window (closing it ends the program), and a window to be shown for the
+    // first time waits: at the end of start-up it appears, at the place the
+    // program has given it by then.
+    static void SetStartingUp(bool startingUp);
     // Sets the opacity of the window with that native handle (the
     // platform-neutral form of sending a native window its alpha value).
     static void SetAlphaValue(std::int64_t handle, double alpha);
@@ -141,6 +148,7 @@ public:
     void UpdateShownControls();
     void RaiseMouseDown(std::int64_t x, std::int64_t y);
     void PaintContent(QPainter &painter);
+    void FrameMoved();
 
 protected:
     // How every window of the program makes a control: a new control for this
@@ -176,6 +184,9 @@ private:
     void ApplyWindowFlags();
     void ShowNow();
     std::int64_t MenuBarHeight() const;
+    QPoint FramePosition() const;
+    void PlaceFrame(QPoint topLeft);
+    QPoint CentredOnMainScreen() const;
 
     // Held as QObjects so that users of this header need no widget headers.
     QPointer<QObject> m_frameObject;
@@ -205,7 +216,12 @@ private:
     bool m_visible = false;
     bool m_constructing = false;
     bool m_placed = false;
+    bool m_centred = false;
+    bool m_shown = false;
     bool m_closed = false;
+    // Where the program asked the outer frame to be, kept until the window
+    // manager has told us how big the frame is.
+    std::optional<QPoint> m_frameRequest;
     double m_opacity = 1.0;
 };
 

@@ -4,20 +4,25 @@
 # grows the window, the lamps that move it and end the program, and both ways
 # of leaving (Ctrl+Q, the window's close request) ending the process cleanly,
 # the application menu's shortcuts from the About and donation windows, and
-# the choice of the X display in a Wayland session.
+# the choice of the X display in a Wayland session. The cases run once on a
+# bare X server and once under a window manager (openbox), where places are
+# those of the window's frame; the opacity slider is checked on screen under
+# a compositor (xcompmgr).
 #
 # Usage: run_e2e.sh /path/to/tickora
 set -euo pipefail
 
 tickora=${1:?usage: run_e2e.sh /path/to/tickora}
 [[ -x "$tickora" ]] || { echo "not an executable: $tickora" >&2; exit 2; }
-for tool in Xvfb xdotool xprop python3; do
+for tool in Xvfb xdotool xprop xwininfo python3 openbox xcompmgr import; do
     command -v "$tool" >/dev/null || { echo "missing $tool (tools/test installs it)" >&2; exit 2; }
 done
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/tickora-e2e.XXXXXX")
 xvfb_pid=
 weston_pid=
+wm_pid=
+compositor_pid=
 app_pid=
 app_log=
 current_case=
@@ -53,6 +58,8 @@ cleanup() {
     trap - EXIT
     stop_pid "$app_pid"
     stop_pid "$weston_pid"
+    stop_pid "$compositor_pid"
+    stop_pid "$wm_pid"
     stop_pid "$xvfb_pid"
     rm -rf "$work"
     if ((status != 0)) && [[ -n "$current_case" ]]; then
@@ -88,8 +95,10 @@ poll() {
 }
 
 # A fresh X server per case, on whichever display number is free, so
-# parallel runs never meet.
+# parallel runs never meet; under a window manager when the run's desktop
+# says so.
 xvfb_display_file="$work/display"
+desktop=bare
 start_xvfb() {
     local width=$1 height=$2 number
     stop_xvfb
@@ -100,6 +109,8 @@ start_xvfb() {
     poll 10 xvfb_ready || fail "Xvfb did not come up within 10 s"
     number=$(tr -d '[:space:]' <"$xvfb_display_file")
     export DISPLAY=":$number"
+    screen_width=$width screen_height=$height
+    [[ "$desktop" == bare ]] || start_window_manager
 }
 
 # Xvfb writes the display number, then a newline, once it accepts clients.
@@ -109,8 +120,79 @@ xvfb_ready() {
 }
 
 stop_xvfb() {
+    stop_pid "$compositor_pid"
+    stop_pid "$wm_pid"
     stop_pid "$xvfb_pid"
-    xvfb_pid=
+    xvfb_pid='' wm_pid='' compositor_pid=''
+}
+
+# Small X requests the tools at hand do not make: who owns a selection, and
+# a root background that a compositor paints too (it paints the pixmap named
+# by _XROOTPMAP_ID, not the root window's colour).
+x11() {
+    python3 - "$@" <<'PY'
+import ctypes, sys
+
+x11 = ctypes.CDLL("libX11.so.6")
+x11.XOpenDisplay.restype = ctypes.c_void_p
+x11.XOpenDisplay.argtypes = [ctypes.c_char_p]
+x11.XInternAtom.restype = ctypes.c_ulong
+x11.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
+x11.XGetSelectionOwner.restype = ctypes.c_ulong
+x11.XGetSelectionOwner.argtypes = [ctypes.c_void_p, ctypes.c_ulong]
+x11.XDefaultRootWindow.restype = ctypes.c_ulong
+x11.XDefaultRootWindow.argtypes = [ctypes.c_void_p]
+x11.XDefaultScreen.argtypes = [ctypes.c_void_p]
+x11.XDefaultDepth.argtypes = [ctypes.c_void_p, ctypes.c_int]
+x11.XCreatePixmap.restype = ctypes.c_ulong
+x11.XCreatePixmap.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_uint, ctypes.c_uint, ctypes.c_uint]
+x11.XCreateGC.restype = ctypes.c_void_p
+x11.XCreateGC.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_ulong, ctypes.c_void_p]
+x11.XSetForeground.argtypes = [ctypes.c_void_p, ctypes.c_void_p, ctypes.c_ulong]
+x11.XFillRectangle.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_void_p,
+                               ctypes.c_int, ctypes.c_int, ctypes.c_uint, ctypes.c_uint]
+x11.XSetWindowBackgroundPixmap.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_ulong]
+x11.XClearWindow.argtypes = [ctypes.c_void_p, ctypes.c_ulong]
+x11.XChangeProperty.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_ulong, ctypes.c_ulong,
+                                ctypes.c_int, ctypes.c_int, ctypes.c_void_p, ctypes.c_int]
+x11.XSetCloseDownMode.argtypes = [ctypes.c_void_p, ctypes.c_int]
+x11.XCloseDisplay.argtypes = [ctypes.c_void_p]
+
+display = x11.XOpenDisplay(None)
+if not display:
+    sys.exit("cannot open the display")
+command, argument = sys.argv[1], sys.argv[2]
+if command == "owned":
+    owner = x11.XGetSelectionOwner(display, x11.XInternAtom(display, argument.encode(), False))
+    sys.exit(0 if owner else 1)
+if command == "root-colour":
+    root = x11.XDefaultRootWindow(display)
+    depth = x11.XDefaultDepth(display, x11.XDefaultScreen(display))
+    pixmap = x11.XCreatePixmap(display, root, 1, 1, depth)
+    gc = x11.XCreateGC(display, pixmap, 0, None)
+    x11.XSetForeground(display, gc, int(argument, 16))  # 24-bit TrueColor: the pixel is 0xRRGGBB
+    x11.XFillRectangle(display, pixmap, gc, 0, 0, 1, 1)
+    x11.XSetWindowBackgroundPixmap(display, root, pixmap)
+    x11.XClearWindow(display, root)
+    value = ctypes.c_ulong(pixmap)
+    x11.XChangeProperty(display, root, x11.XInternAtom(display, b"_XROOTPMAP_ID", False),
+                        20, 32, 0, ctypes.byref(value), 1)  # XA_PIXMAP, PropModeReplace
+    x11.XSetCloseDownMode(display, 1)  # RetainPermanent: the pixmap outlives this client
+x11.XCloseDisplay(display)
+PY
+}
+
+# Openbox, ready once it owns the window manager selection of screen 0.
+start_window_manager() {
+    openbox --sm-disable >"$work/openbox.log" 2>&1 &
+    wm_pid=$!
+    poll 10 x11 owned WM_S0 || { cat "$work/openbox.log" >&2; fail "openbox did not take over the screen within 10 s"; }
+}
+
+start_compositor() {
+    xcompmgr >"$work/xcompmgr.log" 2>&1 &
+    compositor_pid=$!
+    poll 10 x11 owned _NET_WM_CM_S0 || { cat "$work/xcompmgr.log" >&2; fail "xcompmgr did not start within 10 s"; }
 }
 
 start_app() {
@@ -133,21 +215,43 @@ window_shown() {
     [[ -n "$window" ]]
 }
 
-# Sets win_x, win_y, win_width, win_height of $window, in root coordinates.
+# Sets, in root coordinates, win_x and win_y to where the outer frame of
+# window $1 (default $window) begins, client_x and client_y to where the
+# program's own window begins inside it, win_width and win_height to the
+# program's window size, frame_width and frame_height to the frame's. On a
+# bare server the frame is the window itself. Under a reparenting window
+# manager only xwininfo's "relative" place (within the frame) tells the frame
+# apart; xdotool getwindowgeometry does not.
 read_geometry() {
-    local geometry key value
-    geometry=$(xdotool getwindowgeometry --shell "$window") || fail "cannot read the window's geometry"
-    win_x='' win_y='' win_width='' win_height=''
-    while IFS='=' read -r key value; do
+    local id=${1:-$window} info key value rel_x='' rel_y='' extents
+    info=$(xwininfo -id "$id" -children -stats) || fail "cannot read the geometry of window $id"
+    client_x='' client_y='' win_width='' win_height=''
+    while IFS=: read -r key value; do
+        value=${value//[[:space:]]/}
         case $key in
-        X) win_x=$value ;;
-        Y) win_y=$value ;;
-        WIDTH) win_width=$value ;;
-        HEIGHT) win_height=$value ;;
+        *"Absolute upper-left X") client_x=$value ;;
+        *"Absolute upper-left Y") client_y=$value ;;
+        *"Relative upper-left X") rel_x=$value ;;
+        *"Relative upper-left Y") rel_y=$value ;;
+        *Width) win_width=$value ;;
+        *Height) win_height=$value ;;
         esac
-    done <<<"$geometry"
-    [[ -n "$win_x" && -n "$win_y" && -n "$win_width" && -n "$win_height" ]] ||
-        fail "unexpected answer from xdotool getwindowgeometry: $geometry"
+    done <<<"$info"
+    [[ -n "$client_x" && -n "$client_y" && -n "$rel_x" && -n "$rel_y" && -n "$win_width" && -n "$win_height" ]] ||
+        fail "unexpected answer from xwininfo: $info"
+    if [[ "$info" == *"Parent window id:"*"(the root window)"* ]]; then
+        win_x=$client_x win_y=$client_y
+    else
+        win_x=$((client_x - rel_x)) win_y=$((client_y - rel_y))
+    fi
+    # _NET_FRAME_EXTENTS(CARDINAL) = left, right, top, bottom
+    extents=$(xprop -id "$id" _NET_FRAME_EXTENTS 2>/dev/null || true)
+    if [[ "$extents" =~ =\ ([0-9]+),\ ([0-9]+),\ ([0-9]+),\ ([0-9]+) ]]; then
+        frame_width=$((win_width + BASH_REMATCH[1] + BASH_REMATCH[2]))
+        frame_height=$((win_height + BASH_REMATCH[3] + BASH_REMATCH[4]))
+    else
+        frame_width=$win_width frame_height=$win_height
+    fi
 }
 
 expect_equal() {
@@ -222,7 +326,24 @@ click_content() {
     local x=$1 y=$2 menu_height
     read_geometry
     menu_height=$((win_height - content_height))
-    xdotool mousemove --sync "$((win_x + x))" "$((win_y + menu_height + y))" click 1
+    xdotool mousemove --sync "$((client_x + x))" "$((client_y + menu_height + y))" click 1
+}
+
+# Sets $pixel to "r,g,b" of the screen at a point of the root window, as
+# the screen shows it (through the compositor, if any).
+read_screen_pixel() {
+    local answer
+    answer=$(import -window root -crop "1x1+$1+$2" -depth 8 txt:- | tail -n 1) || fail "cannot read the screen"
+    [[ "$answer" =~ \(([0-9]+),([0-9]+),([0-9]+) ]] || fail "unexpected answer from import: $answer"
+    pixel="${BASH_REMATCH[1]},${BASH_REMATCH[2]},${BASH_REMATCH[3]}"
+}
+
+# The same at a point of the main window's content area.
+read_pixel() {
+    local x=$1 y=$2 menu_height
+    read_geometry
+    menu_height=$((win_height - content_height))
+    read_screen_pixel "$((client_x + x))" "$((client_y + menu_height + y))"
 }
 
 # The content is 164 high when the window opens; remembered with the menu bar's
@@ -279,6 +400,10 @@ case_close_request_quits() {
     protocols=$(xprop -id "$window" WM_PROTOCOLS) || fail "cannot read WM_PROTOCOLS"
     [[ "$protocols" == *WM_DELETE_WINDOW* ]] ||
         fail "the window does not take part in WM_DELETE_WINDOW: $protocols"
+    # Our own icon (80 and 160 pixels), not the toolkit's stand-in.
+    local icons
+    icons=$(xprop -id "$window" _NET_WM_ICON | grep -o 'Icon ([0-9]* x [0-9]*)' | tr '\n' ' ' || true)
+    [[ "$icons" == *"Icon (80 x 80)"*"Icon (160 x 160)"* ]] || fail "the window's icons are: ${icons:-none}"
     send_close_request
     expect_clean_exit 10 "the close request"
 }
@@ -305,6 +430,8 @@ case_dock_lamp_releases_and_docks() {
     start_app
     wait_for_window
     remember_opened_height
+    # The start place is the docked place: the whole frame on screen at the top.
+    expect_geometry "442,0,$opened_height" "at start"
     click_content 18 147
     expect_geometry "442,100,$opened_height" "after releasing"
     click_content 18 147
@@ -322,22 +449,44 @@ case_narrow_screen_places_left_of_it() {
     quit_with_ctrl_q
 }
 
+# Sets $about to the About window opened with Ctrl+I from the main window.
+# Its title is one blank; it is the second top-level window.
+about=
+open_about_window() {
+    timeout 5 xdotool windowfocus --sync "$window" || fail "could not focus the window"
+    xdotool key --clearmodifiers ctrl+i
+    poll 5 about_shown || fail "no About window within 5 s of Ctrl+I"
+}
+about_shown() {
+    about=$(xdotool search --onlyvisible --name '^ $' 2>/dev/null | head -n 1 || true)
+    [[ -n "$about" ]]
+}
+
+# Centred on the screen by its frame, title bar and all.
+about_centred() {
+    read_geometry "$about"
+    [[ "$win_x,$win_y" == "$(((screen_width - frame_width) / 2)),$(((screen_height - frame_height) / 2))" ]]
+}
+
 case_ctrl_i_opens_the_about_window() {
     start_xvfb 1440 900
     start_app
     wait_for_window
-    timeout 5 xdotool windowfocus --sync "$window" || fail "could not focus the window"
-    xdotool key --clearmodifiers ctrl+i
-    # The About window's title is one blank; it is the second top-level window.
-    local about='' geometry
-    about_shown() {
-        about=$(xdotool search --onlyvisible --name '^ $' 2>/dev/null | head -n 1 || true)
-        [[ -n "$about" ]]
-    }
-    poll 5 about_shown || fail "no About window within 5 s of Ctrl+I"
-    geometry=$(xdotool getwindowgeometry "$about") || fail "cannot read the About window's geometry"
-    [[ "$geometry" == *"Geometry: 288x289"* ]] || fail "the About window is not 288 by 289: $geometry"
+    open_about_window
+    read_geometry "$about"
+    expect_equal "the About window's size" "${win_width}x$win_height" 288x289
+    poll 5 about_centred || fail "the About window's frame (${frame_width}x$frame_height) is at $win_x,$win_y," \
+        "not centred on the ${screen_width}x$screen_height screen"
     quit_with_ctrl_q
+}
+
+case_closing_the_main_window_with_about_open_quits() {
+    start_xvfb 1440 900
+    start_app
+    wait_for_window
+    open_about_window
+    send_close_request
+    expect_clean_exit 10 "closing the main window while the About window is open"
 }
 
 case_quit_lamp_quits() {
@@ -414,6 +563,9 @@ case_ctrl_i_in_the_donation_window_opens_about() {
 # opens on the X display, where it can place itself at the top centre.
 case_wayland_session_opens_on_the_x_display() {
     command -v weston >/dev/null || fail "missing weston (tools/test installs it)"
+    # Without Qt's Wayland plug-in Qt could not choose Wayland, and the case would prove nothing.
+    compgen -G '/usr/lib/*/qt6/plugins/platforms/libqwayland-generic.so' >/dev/null ||
+        fail "missing Qt's Wayland plug-in (qt6-wayland; tools/test installs it)"
     start_xvfb 1440 900
     local socket=tickora-e2e-wayland
     weston --backend=headless-backend.so --socket="$socket" --idle-time=0 \
@@ -437,22 +589,90 @@ case_wayland_session_opens_on_the_x_display() {
     weston_pid=
 }
 
-for current_case in \
-    case_opens_centred_at_top_and_quits_on_ctrl_q \
-    case_odd_screen_width_truncates \
-    case_narrow_screen_places_left_of_it \
-    case_lap_grows_the_window_and_reset_shrinks_it \
-    case_dock_lamp_releases_and_docks \
-    case_ctrl_i_opens_the_about_window \
-    case_quit_lamp_quits \
-    case_ctrl_q_in_the_about_window_quits \
-    case_ctrl_q_in_the_donation_window_quits \
-    case_ctrl_i_in_the_donation_window_opens_about \
-    case_wayland_session_opens_on_the_x_display \
-    case_close_request_quits; do
+# Each channel of the face blended with the background at the opacity (per
+# cent), within two steps of rounding; sets $expected to the blend.
+blends() {
+    local face=$1 background=$2 percent=$3 shown=$4 i
+    local -a f b s e
+    IFS=, read -ra f <<<"$face"
+    IFS=, read -ra b <<<"$background"
+    IFS=, read -ra s <<<"$shown"
+    for i in 0 1 2; do
+        e[i]=$(((f[i] * percent + b[i] * (100 - percent) + 50) / 100))
+        ((s[i] - e[i] <= 2 && e[i] - s[i] <= 2)) || return 1
+    done
+    expected="${e[0]},${e[1]},${e[2]}"
+}
+
+pixel_is() { read_pixel "$1" "$2"; [[ "$pixel" == "$3" ]]; }
+root_is() { read_screen_pixel 0 "$((screen_height - 1))"; [[ "$pixel" == "$1" ]]; }
+pixel_blends() { read_pixel "$1" "$2"; blends "$3" "$4" "$5" "$pixel"; }
+
+case_opacity_slider_blends_on_screen() {
+    start_xvfb 1440 900
+    start_compositor
+    x11 root-colour FF0000
+    start_app
+    wait_for_window
+    remember_opened_height
+    # A point of the face, over red and then over blue: the window opens fully
+    # opaque although its slider shows 90, so the face hides what is behind.
+    local x=60 y=20 face expected=''
+    poll 5 root_is 255,0,0 || fail "the compositor shows $pixel as the background, not red"
+    read_pixel "$x" "$y"
+    face=$pixel
+    x11 root-colour 0000FF
+    poll 5 root_is 0,0,255 || fail "the compositor shows $pixel as the background, not blue"
+    read_pixel "$x" "$y"
+    expect_equal "the face over blue (over red it was $face)" "$pixel" "$face"
+    # Each click left of the knob takes a page (20) off the slider; each at
+    # another point, as xdotool's --sync waits for the pointer to move.
+    for percent in 70 50; do
+        click_content "$((90 + percent))" 124
+        poll 5 pixel_blends "$x" "$y" "$face" 0,0,255 "$percent" ||
+            fail "at $percent % the face $face over 0,0,255 shows $pixel, expected about $expected"
+        echo "e2e: at $percent % the face $face over 0,0,255 shows $pixel"
+    done
+    quit_with_ctrl_q
+}
+
+run_case() {
+    current_case="$1 ($desktop)"
+    local start
     start=$(now_us)
-    "$current_case"
+    "$1"
     echo "e2e: $current_case passed ($((($(now_us) - start) / 1000)) ms)"
+}
+
+# What holds with and without a window manager.
+every_desktop_cases=(
+    case_opens_centred_at_top_and_quits_on_ctrl_q
+    case_odd_screen_width_truncates
+    case_narrow_screen_places_left_of_it
+    case_lap_grows_the_window_and_reset_shrinks_it
+    case_dock_lamp_releases_and_docks
+    case_ctrl_i_opens_the_about_window
+    case_closing_the_main_window_with_about_open_quits
+    case_ctrl_q_in_the_about_window_quits
+    case_ctrl_q_in_the_donation_window_quits
+    case_ctrl_i_in_the_donation_window_opens_about
+    case_wayland_session_opens_on_the_x_display
+    case_quit_lamp_quits
+    case_close_request_quits
+)
+# What needs a window manager (and starts what else it needs).
+window_manager_cases=(
+    case_opacity_slider_blends_on_screen
+)
+
+for desktop in bare openbox; do
+    for name in "${every_desktop_cases[@]}"; do
+        run_case "$name"
+    done
+done
+desktop=openbox
+for name in "${window_manager_cases[@]}"; do
+    run_case "$name"
 done
 current_case=
 stop_xvfb

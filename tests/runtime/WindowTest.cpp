@@ -140,5 +140,45 @@ TEST_F(Windows, OpacityIsClampedAndReachesTheWindowOfTheHandle)
     EXPECT_THROW(runtime::Window::SetAlphaValue(0, 0.5), runtime::NilObjectException);
 }
 
+struct OpeningApp : runtime::Application {
+    void Event_Open() override { onOpen(); }
+    const runtime::ClassDescription &Description() const override
+    {
+        static const runtime::ClassDescription &info = runtime::RuntimeRegisterClass({u"OpeningApp"_s, {u"Open"_s}});
+        return info;
+    }
+    std::function<void()> onOpen;
+};
+
+// The window that start-up builds first appears only once the application's
+// Open event has placed it, there; and it is the program: closing it ends
+// the program whatever else is open, while closing another window does not.
+TEST_F(Windows, StartupWindowAppearsWhereOpenPlacedItAndClosingItEndsTheProgram)
+{
+    Ref<TestWindow> first;
+    auto app = runtime::NewObject<OpeningApp>();
+    app->onOpen = [&] {
+        EXPECT_FALSE(first->Widget()->isVisible());
+        first->SetTop(0);
+        first->SetLeft(442);
+    };
+    runtime::RuntimeRegisterAppObject(app);
+    runtime::RunFrameworkInitialization([&] {
+        first = runtime::NewObject<TestWindow>();
+        first->onLayout = [](TestWindow &w) { w.SetVisible(true); };
+        first->Constructor();
+    });
+    ASSERT_TRUE(first->Widget()->isVisible());
+    EXPECT_EQ(first->Widget()->pos(), QPoint(442, 0));
+    EXPECT_EQ(QPoint(int(first->Left()), int(first->Top())), QPoint(442, 0));
+
+    auto about = TestWindow::Make();
+    auto donation = TestWindow::Make();
+    about->Close();
+    EXPECT_TRUE(quitCodes.empty());
+    first->Widget()->close(); // as from the title bar
+    EXPECT_EQ(quitCodes, std::vector<int>{0});
+}
+
 } // namespace
 } // namespace tickora::testing

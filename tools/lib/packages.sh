@@ -11,13 +11,16 @@ TICKORA_RUN_PACKAGES=(
 
 # On top of that, to build and run the tests: qt6-base-dev already brings
 # Qt Test and the platform plug-ins. The end-to-end test drives the real
-# window on Xvfb with xdotool and x11-utils' xprop, and asks the window to
-# close through python3's ctypes and libX11, as a window manager would.
-# A headless weston with Qt's Wayland plug-in makes a Wayland session, to
-# show that the program still chooses the X display there.
+# window on Xvfb with xdotool and x11-utils' xprop and xwininfo, and asks the
+# window to close through python3's ctypes and libX11, as a window manager
+# would. It runs again under openbox, and reads what the screen shows under
+# xcompmgr with imagemagick's import. A headless weston with Qt's Wayland
+# plug-in makes a Wayland session, to show that the program still chooses
+# the X display there.
 TICKORA_TEST_PACKAGES=(
     libgtest-dev
     xvfb xauth xdotool x11-utils python3
+    openbox xcompmgr imagemagick
     weston qt6-wayland
 )
 
