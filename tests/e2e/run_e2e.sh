@@ -73,6 +73,12 @@ trap 'exit 143' TERM
 
 fail() {
     echo "e2e [$current_case]: $*" >&2
+    if [[ -n "$app_pid" ]] && ! kill -0 "$app_pid" 2>/dev/null; then
+        local code=0
+        wait "$app_pid" 2>/dev/null || code=$?
+        app_pid=
+        echo "the program had ended, exit status $code" >&2
+    fi
     if [[ -n "$app_log" && -s "$app_log" ]]; then
         echo "--- program output ---" >&2
         cat "$app_log" >&2
