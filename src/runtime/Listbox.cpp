@@ -370,6 +370,10 @@ public:
             commitData(open);
             closeEditor(open, QAbstractItemDelegate::NoHint);
         }
+        // The keyboard goes on from the cell being edited: Up or Down in the
+        // editor keeps the note and moves to the neighbouring row, rather
+        // than jumping from wherever the list's current cell was.
+        selectionModel()->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
         scrollTo(index);
         edit(index, AllEditTriggers, nullptr);
     }

@@ -151,7 +151,14 @@ TEST_F(LapList, ColumnsNeverScrollSidewaysAndTheNoteEditorStaysInsideTheList)
              view->verticalScrollBar()->setValue(view->verticalScrollBar()->maximum());
              clickNote(6);
          }, 6},
-        {"up and down in the editor", [&] { keys({Qt::Key_Down, Qt::Key_Up}); }, 6},
+        {"down in the editor on the last row", [&] { keys({Qt::Key_Down}); }, 6},
+        {"up in the editor keeps the note and moves to the row above", [&] {
+             QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("last"));
+             keys({Qt::Key_Up});
+             EXPECT_EQ(window->Listbox1()->Cell(6, 4), QStringLiteral("last"));
+             EXPECT_EQ(view->currentIndex().row(), 5);
+         }, -1},
+        {"note of the last row again", [&] { clickNote(6); }, 6},
         {"wheel sideways", [&] {
              const QPointF at(300, 40);
              QWheelEvent wheel(at, view->viewport()->mapToGlobal(at), {}, QPoint(-120, 0), Qt::NoButton,
