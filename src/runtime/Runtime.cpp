@@ -34,9 +34,15 @@ struct ProcessState {
     std::map<QString, ClassDescription> classes;
 };
 
+// The registries of the process are made on first use and never destroyed.
+// Something may end the process with exit() from inside the event loop (Qt's
+// X11 plug-in does when the X server goes away); static objects are then
+// destroyed while windows, controls and timers are still alive, and a
+// registry destroyed among them would be used after its destruction by the
+// objects it holds. Never destroyed, they are still reachable, not leaked.
 ProcessState &State()
 {
-    static ProcessState state;
+    static ProcessState &state = *new ProcessState;
     return state;
 }
 
