@@ -20,9 +20,11 @@ Ref<Item> MakeItem(const QString &name, const QString &text, bool visible, const
     return item;
 }
 
+// Kept until the process ends and never destroyed, so that an exit() from
+// inside the event loop does not take the menu away from windows still open.
 Ref<MainMenuBar> &SharedInstance()
 {
-    static Ref<MainMenuBar> instance;
+    static Ref<MainMenuBar> &instance = *new Ref<MainMenuBar>;
     return instance;
 }
 

@@ -12,9 +12,10 @@
 namespace tickora::runtime {
 
 namespace {
+// Never destroyed, like every registry of the runtime (see Runtime.cpp).
 ExceptionHelper &InstalledHelper()
 {
-    static ExceptionHelper helper;
+    static ExceptionHelper &helper = *new ExceptionHelper;
     return helper;
 }
 } // namespace

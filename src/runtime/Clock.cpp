@@ -7,9 +7,11 @@
 namespace tickora::runtime {
 
 namespace {
+// Never destroyed, like every registry of the runtime (see Runtime.cpp):
+// timers still running when the process ends read it.
 SystemClock &TheSystemClock()
 {
-    static SystemClock clock;
+    static SystemClock &clock = *new SystemClock;
     return clock;
 }
 Clock *&Installed()

@@ -2,6 +2,7 @@
 
 #include "runtime/Application.h"
 #include "runtime/Boundary.h"
+#include "runtime/Display.h"
 #include "runtime/Picture.h"
 #include "runtime/Platform.h"
 #include "runtime/Window.h"
@@ -34,9 +35,15 @@ struct ProcessState {
     std::map<QString, ClassDescription> classes;
 };
 
+// The registries of the process are made on first use and never destroyed.
+// Something may end the process with exit() from inside the event loop (Qt's
+// X11 plug-in does when the X server goes away); static objects are then
+// destroyed while windows, controls and timers are still alive, and a
+// registry destroyed among them would be used after its destruction by the
+// objects it holds. Never destroyed, they are still reachable, not leaked.
 ProcessState &State()
 {
-    static ProcessState state;
+    static ProcessState &state = *new ProcessState;
     return state;
 }
 
@@ -52,26 +59,35 @@ void DefaultQuit(int exitCode)
         QCoreApplication::exit(state.exitCode);
 }
 
-// Qt on the platform plug-in that suits the program (ChoosePlatform).
+// Qt on the platform plug-in that suits the program (ChoosePlatform), on a
+// display that is watched from then on (OpenDisplay).
 std::unique_ptr<QApplication> MakeQApplication(int &argc, char **argv, const QString &applicationName)
 {
-    const PlatformChoice choice = ChoosePlatform(ProcessPlatformEnvironment());
+    const PlatformEnvironment environment = ProcessPlatformEnvironment();
+    const PlatformChoice choice = ChoosePlatform(environment);
+    const QString platform = choice.platform.isEmpty() ? environment.qpaPlatform : choice.platform;
+    auto application = OpenDisplay(
+        [&argc, argv, &choice] {
+            if (choice.platform.isEmpty())
+                return std::make_unique<QApplication>(argc, argv);
+            // Qt reads the variable only while it starts; a browser that
+            // ShowURL starts later must not inherit our choice.
+            const bool wasSet = qEnvironmentVariableIsSet("QT_QPA_PLATFORM");
+            const QByteArray before = qgetenv("QT_QPA_PLATFORM");
+            qputenv("QT_QPA_PLATFORM", choice.platform.toLocal8Bit());
+            auto opened = std::make_unique<QApplication>(argc, argv);
+            if (wasSet)
+                qputenv("QT_QPA_PLATFORM", before);
+            else
+                qunsetenv("QT_QPA_PLATFORM");
+            return opened;
+        },
+        applicationName, environment, platform);
+    // Once it runs at all: what will not work there.
     if (!choice.notice.isEmpty()) {
         std::fprintf(stderr, "%s: %s\n", qPrintable(applicationName), qPrintable(choice.notice));
         std::fflush(stderr);
     }
-    if (choice.platform.isEmpty())
-        return std::make_unique<QApplication>(argc, argv);
-    // Qt reads the variable only while it starts; a browser that ShowURL
-    // starts later must not inherit our choice.
-    const bool wasSet = qEnvironmentVariableIsSet("QT_QPA_PLATFORM");
-    const QByteArray before = qgetenv("QT_QPA_PLATFORM");
-    qputenv("QT_QPA_PLATFORM", choice.platform.toLocal8Bit());
-    auto application = std::make_unique<QApplication>(argc, argv);
-    if (wasSet)
-        qputenv("QT_QPA_PLATFORM", before);
-    else
-        qunsetenv("QT_QPA_PLATFORM");
     return application;
 }
 

@@ -14,9 +14,11 @@ namespace tickora::runtime {
 
 namespace {
 
+// Never destroyed, like every registry of the runtime (see Runtime.cpp): a
+// timer of a window still open when the process ends must find it.
 std::vector<Timer *> &RunningTimers()
 {
-    static std::vector<Timer *> timers;
+    static std::vector<Timer *> &timers = *new std::vector<Timer *>;
     return timers;
 }
 

@@ -30,9 +30,11 @@ struct Registry {
     std::weak_ptr<Window> defaultWindow;
 };
 
+// Never destroyed, like every registry of the runtime (see Runtime.cpp): an
+// exit() from inside the event loop leaves the open windows alone.
 Registry &Windows()
 {
-    static Registry registry;
+    static Registry &registry = *new Registry;
     return registry;
 }
 

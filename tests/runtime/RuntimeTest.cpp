@@ -5,6 +5,7 @@
 #include "runtime/Application.h"
 #include "runtime/Boundary.h"
 #include "runtime/Canvas.h"
+#include "runtime/Display.h"
 #include "runtime/Label.h"
 #include "runtime/Platform.h"
 #include "runtime/Timer.h"
@@ -177,6 +178,30 @@ TEST(Platform, PrefersAnXDisplayAndOwnsUpToNativeWayland)
         if (c.notice) {
             EXPECT_TRUE(choice.notice.contains(u"opacity"_s) && choice.notice.contains(u"place"_s)) << c.what;
         }
+    }
+}
+
+// The line a program without its display ends with names the display that
+// was tried: the X display for Qt's X11 plug-in, the Wayland socket for its
+// Wayland plug-in, whichever the environment names when Qt chose; and where
+// the plug-in is not one of a display, nothing, so that Qt's own words stand.
+TEST(Platform, DisplayMessagesNameTheDisplayThatWasTried)
+{
+    struct Case { const char *what; runtime::PlatformEnvironment environment; const char *platform; const char *line; };
+    const Case cases[] = {
+        {"X display", {{}, u":55"_s, {}, {}}, "xcb", "cannot open display :55"},
+        {"X asked for, none named", {u"xcb"_s, {}, u"wayland-0"_s, {}}, "xcb", "cannot open an X display: DISPLAY is not set"},
+        {"Wayland asked for", {u"wayland"_s, u":0"_s, u"w-1"_s, {}}, "wayland", "cannot open Wayland display w-1"},
+        {"Wayland list, default socket", {u"wayland;xcb"_s, {}, {}, {}}, " wayland;xcb", "cannot open Wayland display wayland-0"},
+        {"Qt's choice, X named", {{}, u":1"_s, u"w-1"_s, {}}, "", "cannot open display :1"},
+        {"Qt's choice, Wayland named", {{}, {}, u"w-1"_s, u"wayland"_s}, "", "cannot open Wayland display w-1"},
+        {"Qt's choice, nothing named", {{}, {}, {}, {}}, "", "no display to open: neither DISPLAY nor WAYLAND_DISPLAY is set"},
+        {"not a display's plug-in", {u"eglfs"_s, u":0"_s, {}, {}}, "eglfs", ""},
+    };
+    for (const Case &c : cases) {
+        EXPECT_EQ(runtime::CannotOpenDisplayMessage(c.environment, QString::fromLatin1(c.platform)),
+                  QString::fromUtf8(c.line))
+            << c.what;
     }
 }
 

@@ -4,8 +4,9 @@
 
 # To build and run the program. Arial is the face the layout was drawn for;
 # Liberation Sans has the same metrics, DejaVu covers everything else.
+# libxcb's headers let the program tell when its X display has gone away.
 TICKORA_RUN_PACKAGES=(
-    cmake ninja-build g++ qt6-base-dev
+    cmake ninja-build g++ qt6-base-dev libxcb1-dev
     fonts-liberation fonts-dejavu-core
 )
 
