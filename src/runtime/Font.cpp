@@ -1,10 +1,10 @@
 #include "runtime/Font.h"
 
 #include <QGuiApplication>
-#include <QStringList>
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace tickora::runtime {
 
@@ -20,16 +20,24 @@ namespace {
 // with none of them does the desktop's sans-serif face stand in, through the
 // style hint. Naming the stand-ins here, rather than trusting fontconfig's
 // aliases, keeps "Arial" the same face on every machine.
+std::optional<QStringList> &FacesForTesting()
+{
+    static std::optional<QStringList> faces;
+    return faces;
+}
+
 const QStringList &LayoutFaces()
 {
     static const QStringList faces{
         QStringLiteral("Arial"),     QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
         QStringLiteral("Helvetica"), QStringLiteral("Nimbus Sans"),
     };
-    return faces;
+    return FacesForTesting() ? *FacesForTesting() : faces;
 }
 
 } // namespace
+
+void SetLayoutFacesForTesting(std::optional<QStringList> faces) { FacesForTesting() = std::move(faces); }
 
 QFont FontSettings::ToQFont() const
 {

@@ -4,7 +4,9 @@
 
 #include <QFont>
 #include <QString>
+#include <QStringList>
 
+#include <optional>
 #include <string_view>
 
 namespace tickora::runtime {
@@ -24,6 +26,11 @@ struct FontSettings {
     // size. Any other family the machine lacks falls back to its sans-serif.
     QFont ToQFont() const;
 };
+
+// Tests put other faces behind "System" and "Arial", such as a wider one
+// than the layouts were drawn for, whatever faces the machine has; nullopt
+// restores the program's own. Only fonts made afterwards take them.
+void SetLayoutFacesForTesting(std::optional<QStringList> faces);
 
 // Applies one font entry of a property list (FontName, FontSize, FontUnit,
 // Bold, Italic, Underline); false when the name is none of them.

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace tickora::runtime {
 
@@ -16,6 +17,50 @@ namespace {
 class LabelWidget final : public QWidget {
 public:
     LabelWidget(Label &owner, QWidget *parent) : QWidget(parent), m_owner(owner) {}
+
+    // The pixel size at which the label's own single-line text fits its
+    // frame: the font's own size whenever the ink fits, even if the advance
+    // width does not (a bold colon's side bearings are wider than its 14 px
+    // field). Only a text whose ink truly does not fit, such as hours past
+    // 99, is made smaller, just until its ink fits. Measuring lays the text
+    // out, so the answer is kept until the text, the frame or the font
+    // changes; the seconds change every second.
+    int FittedSize()
+    {
+        const QString text = m_owner.DisplayedText();
+        if (FitHolds(text))
+            return m_fit.size;
+        m_fit.text = text;
+        m_fit.width = width();
+        m_fit.base = font();
+        m_fit.size = BaseSize();
+
+        QFont font = m_fit.base;
+        m_fit.ink = QFontMetricsF(font).tightBoundingRect(text);
+        if (m_fit.ink.width() > width()) {
+            // Glyphs do not scale quite linearly at small sizes, hence the
+            // final steps down.
+            m_fit.size = std::max(kSmallestSize, static_cast<int>(m_fit.size * width() / m_fit.ink.width()));
+            for (;;) {
+                font.setPixelSize(m_fit.size);
+                m_fit.ink = QFontMetricsF(font).tightBoundingRect(text);
+                if (m_fit.ink.width() <= width() || m_fit.size == kSmallestSize)
+                    break;
+                --m_fit.size;
+            }
+        }
+        return m_fit.size;
+    }
+
+    // The label's font at `size`, or as it stands when that is its own size.
+    QFont AtSize(int size) const
+    {
+        if (size >= BaseSize())
+            return font();
+        QFont smaller = font();
+        smaller.setPixelSize(size);
+        return smaller;
+    }
 
 protected:
     void paintEvent(QPaintEvent *) override
@@ -38,56 +83,49 @@ protected:
             return;
         }
         const int flags = static_cast<int>(horizontal | Qt::AlignVCenter | Qt::TextSingleLine);
-        const Fit &fit = Fitted(text);
-        painter.setFont(fit.font);
+        const QFont drawn = m_owner.DrawnFont();
+        painter.setFont(drawn);
         // The ink is already inside the frame; Qt's own clip would go by the
         // advance width and cut a colon that fits.
-        const QRect area = rect().translated(fit.shift, 0);
+        const QRect area = rect().translated(Shift(text, drawn), 0);
         FillBackground(painter, flags, text, area);
         painter.drawText(area, flags | Qt::TextDontClip, text);
     }
 
-    struct Fit {
-        QFont font;
-        int shift = 0; // pixels the text moves so that its ink stays inside
-    };
+    void resizeEvent(QResizeEvent *) override { m_owner.FitChanged(); }
+    void changeEvent(QEvent *event) override
+    {
+        if (event->type() == QEvent::FontChange)
+            m_owner.FitChanged();
+        QWidget::changeEvent(event);
+    }
 
-    // A single-line text is drawn at the label's size whenever its ink fits,
-    // even if its advance width does not (a bold colon's side bearings are
-    // wider than its 14 px field): the large digit fields then all share one
-    // size. Only a text whose ink truly does not fit, such as hours past 99,
-    // is made smaller, just until its ink fits. Measuring lays the text out,
-    // so the answer is kept until the text, the frame or the font changes;
-    // the seconds repaint every second.
-    const Fit &Fitted(const QString &text)
+private:
+    int BaseSize() const { return QFontInfo(font()).pixelSize(); }
+    bool FitHolds(const QString &text) const
+    {
+        return text == m_fit.text && width() == m_fit.width && font() == m_fit.base;
+    }
+
+    // How far the text moves so that the ink, where the alignment puts it,
+    // lies inside the frame. Kept like the fit, for the same reason.
+    int Shift(const QString &text, const QFont &drawn)
     {
         const std::int64_t alignment = m_owner.TextAlignment();
-        if (text == m_fittedText && width() == m_fittedWidth && alignment == m_fittedAlignment
-            && font() == m_baseFont)
-            return m_fit;
-        m_fittedText = text;
-        m_fittedWidth = width();
-        m_fittedAlignment = alignment;
-        m_baseFont = m_fit.font = font();
+        if (text == m_shift.text && width() == m_shift.width && alignment == m_shift.alignment
+            && drawn == m_shift.font)
+            return m_shift.pixels;
+        m_shift.text = text;
+        m_shift.width = width();
+        m_shift.alignment = alignment;
+        m_shift.font = drawn;
 
-        QRectF ink = QFontMetricsF(m_fit.font).tightBoundingRect(text);
-        if (ink.width() > width()) {
-            // Glyphs do not scale quite linearly at small sizes, hence the
-            // final steps down.
-            const int base = QFontInfo(m_baseFont).pixelSize();
-            int size = std::max(kSmallestSize, static_cast<int>(base * width() / ink.width()));
-            for (;;) {
-                m_fit.font.setPixelSize(size);
-                ink = QFontMetricsF(m_fit.font).tightBoundingRect(text);
-                if (ink.width() <= width() || size == kSmallestSize)
-                    break;
-                --size;
-            }
-        }
-
-        // Where the alignment puts the ink, and how far it must move to lie
-        // inside the frame.
-        const qreal advance = QFontMetricsF(m_fit.font).horizontalAdvance(text);
+        const QFontMetricsF metrics(drawn);
+        // Drawn at its own fitted size, the text's ink is known already; a
+        // size group may draw it smaller still.
+        const QRectF ink =
+            FitHolds(text) && drawn == AtSize(m_fit.size) ? m_fit.ink : metrics.tightBoundingRect(text);
+        const qreal advance = metrics.horizontalAdvance(text);
         qreal origin = 0.0;
         if (alignment == Label::AlignCenter)
             origin = (width() - advance) / 2.0;
@@ -95,12 +133,12 @@ protected:
             origin = width() - advance;
         const qreal inkLeft = origin + ink.left();
         const qreal inkRight = origin + ink.right();
-        m_fit.shift = 0;
+        m_shift.pixels = 0;
         if (inkLeft < 0.0)
-            m_fit.shift = static_cast<int>(std::ceil(-inkLeft));
+            m_shift.pixels = static_cast<int>(std::ceil(-inkLeft));
         else if (inkRight > width())
-            m_fit.shift = -static_cast<int>(std::ceil(inkRight - width()));
-        return m_fit;
+            m_shift.pixels = -static_cast<int>(std::ceil(inkRight - width()));
+        return m_shift.pixels;
     }
 
     // An opaque label paints the window's colour behind its text. Labels may
@@ -127,21 +165,102 @@ protected:
     void enterEvent(QEnterEvent *) override { m_owner.MouseEnter.Raise(m_owner); }
     void leaveEvent(QEvent *) override { m_owner.MouseExit.Raise(m_owner); }
 
-private:
     static constexpr int kSmallestSize = 6;
 
     Label &m_owner;
-    QString m_fittedText;
-    int m_fittedWidth = -1;
-    std::int64_t m_fittedAlignment = -1;
-    QFont m_baseFont;
-    Fit m_fit;
+    struct {
+        QString text;
+        int width = -1;
+        QFont base;
+        int size = 0;
+        QRectF ink; // of the text at `size`
+    } m_fit;
+    struct {
+        QString text;
+        int width = -1;
+        std::int64_t alignment = -1;
+        QFont font;
+        int pixels = 0;
+    } m_shift;
 };
 
 } // namespace
 
+// The members are the labels themselves, not their references: a label
+// leaves its group when it goes, and the window holds its labels.
+struct Label::SizeGroup {
+    std::vector<Label *> members;
+    int size = -1; // as last drawn, to tell whether the others must repaint
+
+    // The smallest size at which each single-line member's text fits. Each
+    // member keeps its own fit, so only a changed member is measured again.
+    int Smallest() const
+    {
+        int smallest = std::numeric_limits<int>::max();
+        for (Label *member : members) {
+            if (auto *widget = static_cast<LabelWidget *>(member->Widget()); widget && !member->m_multiline)
+                smallest = std::min(smallest, widget->FittedSize());
+        }
+        return smallest;
+    }
+
+    void Refit()
+    {
+        const int smallest = Smallest();
+        if (smallest == size)
+            return;
+        size = smallest;
+        for (Label *member : members) {
+            if (QWidget *widget = member->Widget())
+                widget->update();
+        }
+    }
+};
+
 Label::Label() = default;
-Label::~Label() = default;
+
+Label::~Label()
+{
+    // A label goes only with its window, so none of its group is left to draw.
+    if (m_sizeGroup)
+        std::erase(m_sizeGroup->members, this);
+}
+
+void Label::JoinSizeGroup(const std::vector<Ref<Label>> &members)
+{
+    auto group = std::make_shared<SizeGroup>();
+    for (const Ref<Label> &member : members) {
+        member->CheckedWidget();
+        member->LeaveSizeGroup();
+        member->m_sizeGroup = group;
+        group->members.push_back(member.Get());
+    }
+    group->Refit();
+}
+
+void Label::LeaveSizeGroup()
+{
+    if (!m_sizeGroup)
+        return;
+    std::erase(m_sizeGroup->members, this);
+    // Without this label the others may fit a larger size.
+    m_sizeGroup->Refit();
+    m_sizeGroup.reset();
+}
+
+void Label::FitChanged()
+{
+    if (m_sizeGroup)
+        m_sizeGroup->Refit();
+}
+
+QFont Label::DrawnFont() const
+{
+    auto *widget = static_cast<LabelWidget *>(CheckedWidget());
+    if (m_multiline)
+        return widget->font();
+    return widget->AtSize(m_sizeGroup ? m_sizeGroup->Smallest() : widget->FittedSize());
+}
 
 QWidget *Label::CreateWidget(QWidget *parent)
 {
@@ -163,6 +282,7 @@ void Label::SetText(const QString &text)
         return;
     m_text = text;
     widget->update();
+    FitChanged();
 }
 
 QString Label::DisplayedText() const
@@ -197,6 +317,7 @@ void Label::SetMultiline(bool multiline)
     QWidget *widget = CheckedWidget();
     m_multiline = multiline;
     widget->update();
+    FitChanged();
 }
 
 void Label::SetTransparent(bool transparent)

@@ -67,6 +67,11 @@ void main::CreateControls0()
     for (const char *name : {"sec", "labelSekunde", "min", "labelMinute", "stu", "labelStunde",
                              "LabelDoppelpunkt1", "LabelDoppelpunkt2"})
         MakeControl<Label>(QString::fromLatin1(name));
+    // The three fields read as one number, so they are drawn at one size:
+    // when one must shrink (hours past 99, or a face wider than the one the
+    // layout was drawn for), all shrink with it and stay in line. The colons
+    // keep their own size.
+    Label::JoinSizeGroup({stu(), min(), sec()});
 
     MakeControl<Timer>(QStringLiteral("Timer1"));
     AttachHandler(QStringLiteral("Timer1"), &Timer::Action, &main::Timer1_Action);

@@ -3,10 +3,15 @@
 // it ends up drawn at.
 #include "MainWindowFixture.h"
 
+#include "runtime/Font.h"
+
+#include <QFontInfo>
 #include <QFontMetricsF>
 #include <QImage>
 
+#include <array>
 #include <cstdlib>
+#include <optional>
 
 namespace tickora::testing {
 namespace {
@@ -19,12 +24,20 @@ protected:
     // pixels of the window that change when the text is taken away again.
     QRect Ink(Label &label, const QString &text) const
     {
+        label.SetText(text);
+        const QImage with = Grab(label);
+        label.SetText(QString());
+        return Difference(with, Grab(label));
+    }
+    // The label's part of the window as drawn now.
+    QImage Grab(const runtime::RectControl &label) const
+    {
         QWidget *content = window->ContentWidget();
         const QRect area(label.Widget()->mapTo(content, QPoint()), label.Widget()->size());
-        label.SetText(text);
-        const QImage with = content->grab(area).toImage().convertToFormat(QImage::Format_RGB32);
-        label.SetText(QString());
-        const QImage without = content->grab(area).toImage().convertToFormat(QImage::Format_RGB32);
+        return content->grab(area).toImage().convertToFormat(QImage::Format_RGB32);
+    }
+    static QRect Difference(const QImage &with, const QImage &without)
+    {
         QRect ink;
         for (int y = 0; y < with.height(); ++y) {
             for (int x = 0; x < with.width(); ++x) {
@@ -96,6 +109,94 @@ TEST_P(DigitFieldsOverflow, HoursPast99ShrinkUntilTheirInkFits)
 
 INSTANTIATE_TEST_SUITE_P(Hours, DigitFieldsOverflow,
                          ::testing::Values(Overflow{"100", 0.6}, Overflow{"1000", 0.5}));
+
+struct OneSize {
+    const char *face; // behind "System"; null for the program's own choice
+    const char *hours;
+};
+
+void PrintTo(const OneSize &row, std::ostream *os)
+{
+    *os << (row.face ? row.face : "layout face") << ", " << row.hours;
+}
+
+class DigitFieldsOneSize : public DigitFields, public ::testing::WithParamInterface<OneSize> {
+protected:
+    void SetUp() override
+    {
+        if (GetParam().face)
+            runtime::SetLayoutFacesForTesting(QStringList{QString::fromLatin1(GetParam().face)});
+        DigitFields::SetUp();
+    }
+    void TearDown() override
+    {
+        DigitFields::TearDown();
+        runtime::SetLayoutFacesForTesting(std::nullopt);
+    }
+};
+
+// The three fields read as one number. When one must shrink, because the
+// face is wider than the one the layout was drawn for or the hours have
+// grown past 99, all three are drawn at its size: the same ink height, tops
+// and bottoms in line, each number whole. The colons keep their full size.
+TEST_P(DigitFieldsOneSize, FieldsShrinkTogetherAndTheColonsKeepTheirSize)
+{
+    const QString zeros = QStringLiteral("00"), colon = QStringLiteral(":");
+    const QString hours = QString::fromLatin1(GetParam().hours);
+    const runtime::Ref<Label> fields[] = {window->stu(), window->min(), window->sec()};
+    const runtime::Ref<Label> colons[] = {window->LabelDoppelpunkt1(), window->LabelDoppelpunkt2()};
+    if (GetParam().face) {
+        // The row means a face too wide for the hours field, DejaVu Sans being
+        // the one that every machine of ours has.
+        ASSERT_EQ(QFontInfo(window->stu()->Widget()->font()).family(), QString::fromLatin1(GetParam().face));
+        ASSERT_GT(FullSize(*window->stu(), zeros).width(), window->stu()->Width());
+    }
+
+    // Everything drawn, and then nothing: what differs is each label's ink.
+    const QString texts[] = {hours, zeros, zeros};
+    std::array<QImage, 3> fieldsShown;
+    std::array<QImage, 2> colonsShown;
+    for (std::size_t i = 0; i < fieldsShown.size(); ++i)
+        fields[i]->SetText(texts[i]);
+    for (std::size_t i = 0; i < fieldsShown.size(); ++i)
+        fieldsShown[i] = Grab(*fields[i]);
+    for (std::size_t i = 0; i < colonsShown.size(); ++i)
+        colonsShown[i] = Grab(*colons[i]);
+    for (const auto &label : fields)
+        label->SetText(QString());
+    for (const auto &label : colons)
+        label->SetText(QString());
+
+    std::array<QRect, 3> ink;
+    for (std::size_t i = 0; i < ink.size(); ++i) {
+        SCOPED_TRACE(fields[i]->Name().toStdString());
+        // Every field lies at the same top, so its own coordinates compare directly.
+        ink[i] = Difference(fieldsShown[i], Grab(*fields[i]));
+        ASSERT_FALSE(ink[i].isEmpty());
+        // Whole and readable: drawn in its own proportions, not cut at an edge.
+        const QRectF full = FullSize(*fields[i], texts[i]);
+        const double drawnShape = double(ink[i].width()) / ink[i].height();
+        EXPECT_NEAR(drawnShape, full.width() / full.height(), 0.1 * drawnShape);
+        EXPECT_GE(ink[i].height(), 0.55 * FullSize(*fields[i], zeros).height());
+    }
+    // Minutes and seconds show the same glyphs, so they match to the pixel;
+    // hours of other digits may differ by a pixel of overshoot.
+    EXPECT_EQ(ink[1], ink[2].translated(ink[1].left() - ink[2].left(), 0));
+    const int tolerance = hours == zeros ? 0 : 1;
+    EXPECT_NEAR(ink[0].top(), ink[1].top(), tolerance);
+    EXPECT_NEAR(ink[0].bottom(), ink[1].bottom(), tolerance);
+    EXPECT_NEAR(ink[0].height(), ink[1].height(), tolerance);
+
+    for (std::size_t i = 0; i < colonsShown.size(); ++i) {
+        SCOPED_TRACE(colons[i]->Name().toStdString());
+        const QRect colonInk = Difference(colonsShown[i], Grab(*colons[i]));
+        EXPECT_NEAR(colonInk.height(), FullSize(*colons[i], colon).height(), 1.0);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Faces, DigitFieldsOneSize,
+                         ::testing::Values(OneSize{nullptr, "117"}, OneSize{"DejaVu Sans", "00"},
+                                           OneSize{"DejaVu Sans", "117"}));
 
 } // namespace
 } // namespace tickora::testing
