@@ -266,13 +266,17 @@ public:
         QStyledItemDelegate::destroyEditor(editor, index);
     }
 
-    // Qt commits on Return only once the event loop comes round again; the
-    // typed text is the cell's at once, before any other key or click.
+    // Return, Tab and Shift+Tab end the edit and keep what was typed. Qt
+    // commits on Return only once the event loop comes round again; here the
+    // typed text is the cell's at once, before any other key or click. On Tab
+    // Qt would go on to edit the neighbouring cell, which the program never
+    // opened: here the keyboard stays on the edited cell, and the next Tab
+    // leaves the list as it leaves any control.
     bool eventFilter(QObject *object, QEvent *event) override
     {
         if (event->type() == QEvent::KeyPress && m_editor && object == m_editor.data()) {
             const int key = static_cast<QKeyEvent *>(event)->key();
-            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Tab || key == Qt::Key_Backtab) {
                 QWidget *editor = m_editor;
                 Q_EMIT commitData(editor);
                 Q_EMIT closeEditor(editor, QAbstractItemDelegate::NoHint);
