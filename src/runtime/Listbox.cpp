@@ -59,21 +59,32 @@ public:
         return Text(index.row(), index.column());
     }
 
-    // An in-place edit is committed through here.
+    // An in-place edit is committed through here, and only into the cell
+    // open for editing.
     bool setData(const QModelIndex &index, const QVariant &value, int role) override
     {
-        if (role != Qt::EditRole || !IsCell(index))
+        if (role != Qt::EditRole || !IsOpenForEditing(index))
             return false;
         SetText(index.row(), index.column(), value.toString());
         return true;
     }
 
+    // Qt opens editors of its own accord as well: on the neighbouring cell
+    // after Tab or Shift+Tab in an editor, and on any cell handed to its edit
+    // slot, whatever the view's edit triggers say. It asks these flags before
+    // every editor it opens, so only here does the rule hold on every path:
+    // the one cell the program opened is editable, and only while its editor
+    // is open.
     Qt::ItemFlags flags(const QModelIndex &index) const override
     {
         if (!IsCell(index))
             return Qt::NoItemFlags;
-        return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable;
+        const Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+        return IsOpenForEditing(index) ? flags | Qt::ItemIsEditable : flags;
     }
+
+    void OpenForEditing(const QModelIndex &cell) { m_openForEditing = cell; }
+    void CloseForEditing() { m_openForEditing = QPersistentModelIndex(); }
 
     // The list has no heading texts of its own; a shown header stays blank.
     QVariant headerData(int, Qt::Orientation, int) const override { return {}; }
@@ -143,8 +154,15 @@ private:
         return index.isValid() && index.model() == this && Contains(index.row(), index.column());
     }
 
+    bool IsOpenForEditing(const QModelIndex &index) const
+    {
+        return IsCell(index) && m_openForEditing == index;
+    }
+
     std::vector<std::vector<QString>> m_rows;
     int m_columns = 1;
+    // Follows its cell; invalid once the rows or its column are gone.
+    QPersistentModelIndex m_openForEditing;
 };
 
 // Hands one cell's area to the program, with the origin at the cell's corner
@@ -167,7 +185,10 @@ bool PaintCellBackground(Listbox &owner, QPainter &painter, const QRect &cell, i
 // It also keeps track of the one cell editor the list ever has open.
 class CellDelegate final : public QStyledItemDelegate {
 public:
-    CellDelegate(Listbox &owner, QObject *parent) : QStyledItemDelegate(parent), m_owner(owner) {}
+    CellDelegate(Listbox &owner, ListModel &rows, QObject *parent)
+        : QStyledItemDelegate(parent), m_owner(owner), m_rows(rows)
+    {
+    }
 
     bool HorizontalLines = false;
     bool VerticalLines = false;
@@ -239,17 +260,23 @@ public:
         if (editor == m_editor) {
             m_editor = nullptr;
             m_editing = QPersistentModelIndex();
+            // Editing ends with the editor, however it closes.
+            m_rows.CloseForEditing();
         }
         QStyledItemDelegate::destroyEditor(editor, index);
     }
 
-    // Qt commits on Return only once the event loop comes round again; the
-    // typed text is the cell's at once, before any other key or click.
+    // Return, Tab and Shift+Tab end the edit and keep what was typed. Qt
+    // commits on Return only once the event loop comes round again; here the
+    // typed text is the cell's at once, before any other key or click. On Tab
+    // Qt would go on to edit the neighbouring cell, which the program never
+    // opened: here the keyboard stays on the edited cell, and the next Tab
+    // leaves the list as it leaves any control.
     bool eventFilter(QObject *object, QEvent *event) override
     {
         if (event->type() == QEvent::KeyPress && m_editor && object == m_editor.data()) {
             const int key = static_cast<QKeyEvent *>(event)->key();
-            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Tab || key == Qt::Key_Backtab) {
                 QWidget *editor = m_editor;
                 Q_EMIT commitData(editor);
                 Q_EMIT closeEditor(editor, QAbstractItemDelegate::NoHint);
@@ -264,6 +291,7 @@ public:
 
 private:
     Listbox &m_owner;
+    ListModel &m_rows;
     // Qt creates and destroys editors through const members.
     mutable QPointer<QWidget> m_editor;
     mutable QPersistentModelIndex m_editing;
@@ -301,7 +329,7 @@ class ListView final : public QTableView {
 public:
     ListView(Listbox &owner, QWidget *parent)
         : QTableView(parent), m_owner(owner), m_rows(new ListModel(this)),
-          m_cells(new CellDelegate(owner, this))
+          m_cells(new CellDelegate(owner, *m_rows, this))
     {
         // Hidden before the model arrives, so setting it does not size headers
         // the list never shows (the owner shows one again when asked).
@@ -309,7 +337,7 @@ public:
         horizontalHeader()->hide();
         setModel(m_rows);
         setItemDelegate(m_cells);
-        // Only the program opens a cell for editing.
+        // Only the program opens a cell for editing (EditCell).
         setEditTriggers(NoEditTriggers);
         setSelectionBehavior(SelectRows);
         setSelectionMode(SingleSelection);
@@ -370,12 +398,17 @@ public:
             commitData(open);
             closeEditor(open, QAbstractItemDelegate::NoHint);
         }
+        // The cell becomes editable before Qt asks whether it is.
+        m_rows->OpenForEditing(index);
         // The keyboard goes on from the cell being edited: Up or Down in the
         // editor keeps the note and moves to the neighbouring row, rather
         // than jumping from wherever the list's current cell was.
         selectionModel()->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
         scrollTo(index);
         edit(index, AllEditTriggers, nullptr);
+        // A cell stays closed unless its editor did open.
+        if (m_cells->EditingIndex() != index)
+            m_rows->CloseForEditing();
     }
 
     void DiscardEditor()

@@ -13,7 +13,10 @@ namespace tickora::runtime {
 
 // A list of rows of text cells in fixed-width columns. Rows are added at the
 // end and removed all together. A cell opens for in-place editing only when
-// the program asks (EditCell); what the user types is kept in the cell.
+// the program asks (EditCell), and only that cell, while its editor is open,
+// takes what the user types: no key, click or move out of the editor opens
+// another. Return, Tab and Shift+Tab end the edit keeping the text, as does
+// moving to another row; Escape drops it.
 //
 // For every cell it draws, including the empty area below the last row, the
 // list asks CellBackgroundPaint for the background (row indices at or beyond

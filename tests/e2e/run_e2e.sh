@@ -4,9 +4,10 @@
 # grows the window, the lamps that move it and end the program, and both ways
 # of leaving (Ctrl+Q, the window's close request) ending the process cleanly,
 # the application menu's shortcuts from the About and donation windows, the
-# choice of the X display in a Wayland session, and the end that comes when
-# the X server goes away or there is no display at all. The cases run once on
-# a bare X server and once under a window manager (openbox), where places are
+# choice of the X display in a Wayland session, that typing reaches a lap's
+# note and nothing else of the lap list, and the end that comes when the X
+# server goes away or there is no display at all. The cases run once on a
+# bare X server and once under a window manager (openbox), where places are
 # those of the window's frame; the opacity slider is checked on screen under
 # a compositor (xcompmgr).
 #
@@ -446,6 +447,75 @@ case_lap_grows_the_window_and_reset_shrinks_it() {
     quit_with_ctrl_q
 }
 
+# Saves, as raw RGB in file $5, the rectangle $1,$2 (width $3, height $4) of
+# the main window's content area as the screen shows it.
+grab_content() {
+    local x=$1 y=$2 width=$3 height=$4 file=$5 menu_height
+    read_geometry
+    menu_height=$((win_height - content_height))
+    import -window root -crop "${width}x$height+$((client_x + x))+$((client_y + menu_height + y))" \
+        -depth 8 "rgb:$file" || fail "cannot read the screen"
+}
+
+# Rows of the lap list in the content area: the list's inside begins about
+# (11, 216), a row is 30 high, the LAP, TIME and LAPTIME cells lie from x 31
+# to 410 and the note from x 411 on. A strip of each row clear of its grid
+# line holds all of its texts.
+lap_cells() { grab_content 32 "$((218 + 30 * $1))" 376 24 "$2"; }
+note_cell() { grab_content 414 "$((218 + 30 * $1))" 100 24 "$2"; }
+# xdotool's --sync waits for the pointer to move, so a second click on the
+# same spot takes another point ($2) of the note.
+click_note() { click_content "${2:-470}" "$((230 + 30 * $1))"; }
+same_picture() { cmp -s "$1" "$2"; }
+
+# Both rows on screen, and different: the strips do show the texts.
+laps_shown() {
+    lap_cells 0 "$work/row0" && lap_cells 1 "$work/row1" &&
+        ! same_picture "$work/row0" "$work/row1"
+}
+note_changed() { note_cell 1 "$work/note-now"; ! same_picture "$work/note-before" "$work/note-now"; }
+
+# Only a lap's note can be typed into: no key sequence that starts in a note's
+# editor (Shift+Tab, Tab Tab) lets digits reach the lap's number or times.
+case_only_the_note_of_a_lap_takes_typing() {
+    start_xvfb 1440 900
+    start_app
+    wait_for_window
+    remember_opened_height
+    click_content 76 82 # start
+    click_content 483 82 # Lap 1
+    expect_geometry "442,0,$((opened_height + 210))" "after a lap"
+    content_height=374
+    click_content 490 90 # Lap 2, at another point of the button
+    click_content 76 82 # stop: only the keys below could change the list now
+    poll 5 laps_shown || fail "the rows of Lap 1 and Lap 2 do not show"
+    cp "$work/row0" "$work/row0-before"
+    cp "$work/row1" "$work/row1-before"
+    note_cell 1 "$work/note-before"
+    focus_window "$window"
+
+    click_note 0
+    xdotool type --delay 20 abc
+    xdotool key --clearmodifiers shift+Tab
+    xdotool type --delay 20 77
+    click_note 0 490
+    xdotool key --clearmodifiers Tab Tab
+    xdotool type --delay 20 99
+    xdotool key --clearmodifiers Return
+    # The program takes its input in order: once this note shows, the keys
+    # above have all been handled.
+    click_note 1
+    xdotool type --delay 20 zz
+    xdotool key --clearmodifiers Return
+    poll 5 note_changed || fail "the note typed into Lap 2 does not show"
+
+    lap_cells 0 "$work/row0"
+    lap_cells 1 "$work/row1"
+    same_picture "$work/row0-before" "$work/row0" || fail "the number or times of Lap 1 changed on screen"
+    same_picture "$work/row1-before" "$work/row1" || fail "the number or times of Lap 2 changed on screen"
+    quit_with_ctrl_q
+}
+
 case_dock_lamp_releases_and_docks() {
     start_xvfb 1440 900
     start_app
@@ -713,6 +783,7 @@ every_desktop_cases=(
     case_odd_screen_width_truncates
     case_narrow_screen_places_left_of_it
     case_lap_grows_the_window_and_reset_shrinks_it
+    case_only_the_note_of_a_lap_takes_typing
     case_dock_lamp_releases_and_docks
     case_ctrl_i_opens_the_about_window
     case_closing_the_main_window_with_about_open_quits

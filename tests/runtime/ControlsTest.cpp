@@ -6,6 +6,7 @@
 #include "runtime/PushButton.h"
 #include "runtime/Slider.h"
 
+#include <QAbstractItemDelegate>
 #include <QAbstractItemModelTester>
 #include <QApplication>
 #include <QHeaderView>
@@ -70,6 +71,7 @@ TEST_F(Listboxes, RowsPassTheModelTesterAndCellsOutsideRaise)
         QAbstractItemModelTester tester(list->Model(), QAbstractItemModelTester::FailureReportingMode::Warning);
         AddRows(3);
         list->SetCell(1, 2, u"00:01:00"_s);
+        list->EditCell(2, 4); // typing reaches only the cell open for editing
         EXPECT_TRUE(list->Model()->setData(list->Model()->index(2, 4), u"typed"_s));
         list->SetColumnCount(7);
         list->SetColumnCount(5);
@@ -104,6 +106,67 @@ TEST_F(Listboxes, HandledClickKeepsItsEditorAndTheSelectionAndAnUnhandledOneSele
     Click({300, 15});
     EXPECT_EQ(clicks.size(), 3u);
     EXPECT_TRUE(Selected(2) && !Selected(0));
+}
+
+// Qt opens editors of its own accord: on the neighbouring cell when an editor
+// closes after Tab or Shift+Tab, and on any cell handed to the view's edit
+// slot. Only the cell the program opened takes an editor or text, and only
+// while its editor is open; the other cells keep what the program wrote.
+TEST_F(Listboxes, OnlyTheCellTheProgramOpenedTakesAnEditorOrText)
+{
+    AddRows(3);
+    for (int row = 0; row < 3; ++row)
+        for (int column = 1; column < 5; ++column)
+            list->SetCell(row, column, QString::number(10 * row + column));
+    auto cell = [this](int row, int column) { return list->Model()->index(row, column); };
+    auto texts = [this] {
+        QStringList all;
+        for (int row = 0; row < 3; ++row)
+            for (int column = 0; column < 5; ++column)
+                all << list->Cell(row, column);
+        return all;
+    };
+    const QStringList written = texts();
+    // What the delegate does on Tab (EditNextItem) and Shift+Tab (EditPreviousItem).
+    auto closeAndMove = [this](QAbstractItemDelegate::EndEditHint hint) {
+        QWidget *editor = QApplication::focusWidget();
+        ASSERT_NE(editor, nullptr);
+        ASSERT_EQ(View().indexWidget(View().currentIndex()), editor);
+        QAbstractItemDelegate *delegate = View().itemDelegate();
+        Q_EMIT delegate->commitData(editor);
+        Q_EMIT delegate->closeEditor(editor, hint);
+    };
+    struct Step { const char *what; std::function<void()> act; Int editingRow; };
+    const Step steps[] = {
+        {"the program opens (1, 4)", [&] { list->EditCell(1, 4); }, 1},
+        {"the view's edit slot on (1, 3)", [&] { View().edit(cell(1, 3)); }, 1},
+        {"text set on (1, 3) through the model",
+         [&] { EXPECT_FALSE(list->Model()->setData(cell(1, 3), u"x"_s)); }, 1},
+        {"the editor closes and moves on, as after Tab",
+         [&] { closeAndMove(QAbstractItemDelegate::EditNextItem); }, -1},
+        {"the view's edit slot on the cell the program had opened", [&] { View().edit(cell(1, 4)); }, -1},
+        {"text set on it through the model",
+         [&] { EXPECT_FALSE(list->Model()->setData(cell(1, 4), u"x"_s)); }, -1},
+        {"the program opens (0, 4)", [&] { list->EditCell(0, 4); }, 0},
+        {"the editor closes and moves back, as after Shift+Tab",
+         [&] { closeAndMove(QAbstractItemDelegate::EditPreviousItem); }, -1},
+        {"the program opens (2, 4)", [&] { list->EditCell(2, 4); }, 2},
+        {"the editor closes and moves on from the last cell, as after Tab",
+         [&] { closeAndMove(QAbstractItemDelegate::EditNextItem); }, -1},
+    };
+    for (const Step &step : steps) {
+        SCOPED_TRACE(step.what);
+        step.act();
+        EXPECT_EQ(texts(), written);
+        ASSERT_EQ(std::pair(list->EditingRow(), list->EditingColumn()),
+                  std::pair(step.editingRow, step.editingRow < 0 ? Int{-1} : Int{4}));
+        for (int row = 0; row < 3; ++row) {
+            for (int column = 0; column < 5; ++column) {
+                const bool open = row == step.editingRow && column == 4;
+                EXPECT_EQ(View().indexWidget(cell(row, column)) != nullptr, open) << row << ", " << column;
+            }
+        }
+    }
 }
 
 // The columns are two pixels wider than the list. Opening an editor in the

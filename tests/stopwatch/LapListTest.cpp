@@ -8,6 +8,7 @@
 #include <QWheelEvent>
 
 #include <functional>
+#include <vector>
 
 namespace tickora::testing {
 namespace {
@@ -186,6 +187,136 @@ TEST_F(LapList, ColumnsNeverScrollSidewaysAndTheNoteEditorStaysInsideTheList)
             EXPECT_GE(editor->geometry().left(), cell.left());
             EXPECT_LT(editor->geometry().right(), view->viewport()->width());
         }
+    }
+}
+
+// Only a lap's note takes what the user types. Whatever key or click comes,
+// from the list or from the note's editor, no editor opens on the LAP, TIME or
+// LAPTIME cells (or the blank column 0) and their texts stay as the lap wrote
+// them. Tab and Shift+Tab end the note as Return does.
+TEST_F(LapList, OnlyTheNoteOfALapTakesTyping)
+{
+    auto *view = qobject_cast<QTableView *>(window->Listbox1()->Widget());
+    ASSERT_NE(view, nullptr);
+    const auto list = window->Listbox1();
+    Start();
+    for (int lap = 1; lap <= 3; ++lap) {
+        AdvanceSeconds(lap);
+        LapOrReset();
+    }
+    std::vector<QStringList> written;
+    for (std::int64_t row = 0; row < 3; ++row)
+        written.push_back(Row(row).mid(0, 4));
+    ASSERT_EQ(written[2], Cells("Lap 3", "00:00:06", "00:00:03").mid(0, 4));
+
+    auto at = [&](int row, int column) {
+        const QRect cell = view->visualRect(view->model()->index(row, column));
+        return view->viewport()->mapTo(window->ContentWidget(), cell.center());
+    };
+    auto click = [&](int row, int column) { ClickAt(at(row, column)); };
+    auto doubleClick = [&](int row, int column) {
+        QTest::mouseDClick(window->Widget()->windowHandle(), Qt::LeftButton, {}, InWindow(at(row, column)));
+    };
+    // Keys go where the keyboard sends them: to the editor while one is open.
+    auto target = [&] { return QApplication::focusWidget() ? QApplication::focusWidget() : window->Widget(); };
+    auto type = [&](const char *text) { QTest::keyClicks(target(), QString::fromLatin1(text)); };
+    auto key = [&](Qt::Key pressed, Qt::KeyboardModifiers modifiers = {}) {
+        QTest::keyClick(target(), pressed, modifiers);
+    };
+    auto current = [&] { return std::pair(view->currentIndex().row(), view->currentIndex().column()); };
+
+    struct Step { const char *what; std::function<void()> act; int editingRow; };
+    const Step steps[] = {
+        {"a click on column 0 and on the LAP, TIME and LAPTIME cells, each with digits typed", [&] {
+             for (int column = 0; column < 4; ++column) {
+                 click(1, column);
+                 type("77");
+             }
+         }, -1},
+        {"F2 on the selected row, digits and Return", [&] {
+             key(Qt::Key_F2);
+             type("99");
+             key(Qt::Key_Return);
+         }, -1},
+        {"Return on the selected row and digits", [&] { key(Qt::Key_Return); type("12"); }, -1},
+        {"Up and Down on the selected row and digits", [&] {
+             key(Qt::Key_Up);
+             key(Qt::Key_Down);
+             type("34");
+         }, -1},
+        {"a double click on a TIME cell and digits", [&] { doubleClick(0, 2); type("56"); }, -1},
+        {"a double click on a note", [&] { doubleClick(0, 4); }, 0},
+        {"the note typed and Shift+Tab", [&] {
+             type("abc");
+             key(Qt::Key_Backtab);
+             EXPECT_EQ(list->Cell(0, 4), QStringLiteral("abc"));
+             EXPECT_EQ(current(), std::pair(0, 4));
+         }, -1},
+        {"digits after Shift+Tab", [&] { type("77"); }, -1},
+        {"the note again, Tab, Tab and digits", [&] {
+             click(0, 4);
+             key(Qt::Key_Tab);
+             key(Qt::Key_Tab);
+             type("99");
+             EXPECT_EQ(list->Cell(0, 4), QStringLiteral("abc"));
+         }, -1},
+        {"the last lap's note typed, Tab and digits", [&] {
+             click(2, 4);
+             type("end");
+             key(Qt::Key_Tab);
+             EXPECT_EQ(list->Cell(2, 4), QStringLiteral("end"));
+             EXPECT_EQ(current(), std::pair(2, 4));
+             type("88");
+         }, -1},
+        {"Shift+Tab as Tab with Shift held and digits", [&] {
+             click(1, 4);
+             key(Qt::Key_Tab, Qt::ShiftModifier);
+             type("66");
+         }, -1},
+        {"Up in the note's editor, then Tab and digits", [&] {
+             click(2, 4);
+             key(Qt::Key_Up);
+             EXPECT_EQ(current(), std::pair(1, 4));
+             key(Qt::Key_Tab);
+             type("55");
+         }, -1},
+        {"Down in the note's editor, then Shift+Tab, F2 and digits", [&] {
+             click(0, 4);
+             key(Qt::Key_Down);
+             EXPECT_EQ(current(), std::pair(1, 4));
+             key(Qt::Key_Backtab);
+             key(Qt::Key_F2);
+             type("44");
+         }, -1},
+        {"the note, then a click on its LAPTIME cell and digits", [&] {
+             click(1, 4);
+             type("x");
+             click(1, 3);
+             type("33");
+             EXPECT_EQ(list->Cell(1, 4), QStringLiteral("x"));
+         }, -1},
+        {"the note, then a double click on its LAP cell and digits", [&] {
+             click(1, 4);
+             doubleClick(1, 1);
+             type("22");
+         }, -1},
+        {"a note left open, F2 in its editor", [&] {
+             click(2, 4);
+             key(Qt::Key_F2);
+         }, 2},
+    };
+    for (const Step &step : steps) {
+        SCOPED_TRACE(step.what);
+        step.act();
+        ASSERT_EQ(list->ListCount(), 3);
+        for (int row = 0; row < 3; ++row) {
+            EXPECT_EQ(Row(row).mid(0, 4), written[static_cast<std::size_t>(row)]) << "row " << row;
+            for (int column = 0; column < 4; ++column)
+                EXPECT_EQ(view->indexWidget(view->model()->index(row, column)), nullptr)
+                    << "editor on row " << row << ", column " << column;
+        }
+        ASSERT_EQ(std::pair(list->EditingRow(), list->EditingColumn()),
+                  std::pair(std::int64_t{step.editingRow}, std::int64_t{step.editingRow < 0 ? -1 : 4}));
     }
 }
 
