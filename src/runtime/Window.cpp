@@ -227,9 +227,17 @@ void Window::ShowNow()
             PlaceFrame(CentredOnMainScreen());
         }
     }
-    Widget()->show();
-    Widget()->raise();
-    Widget()->activateWindow();
+    QWidget &widget = *Widget();
+    // Showing a window the user has minimised brings it back. Qt still counts
+    // it as visible, so show() alone would leave it iconic, and under a
+    // window manager without a task bar the user would have no way back to
+    // it. Leaving the minimised state maps it again; the activation waits
+    // for the window manager to have mapped it.
+    if (widget.windowState() & Qt::WindowMinimized)
+        widget.setWindowState(widget.windowState() & ~Qt::WindowMinimized);
+    widget.show();
+    widget.raise();
+    widget.activateWindow();
 }
 
 void Window::AddControl(const QString &name, Ref<Control> control)

@@ -4,6 +4,7 @@
 
 #include "runtime/Label.h"
 
+#include <QApplication>
 #include <QMenuBar>
 #include <QPointer>
 
@@ -138,6 +139,37 @@ TEST_F(Windows, OpacityIsClampedAndReachesTheWindowOfTheHandle)
         EXPECT_EQ(std::pair(window->Opacity(), other->Opacity()), std::pair(kept, 1.0)) << given;
     }
     EXPECT_THROW(runtime::Window::SetAlphaValue(0, 0.5), runtime::NilObjectException);
+}
+
+// Show brings a shown window back to the user however it was put away:
+// minimised (which Qt still counts as visible) or behind another window.
+// It is the same window, not minimised, and the active one.
+TEST_F(Windows, ShowRestoresAMinimisedWindowAndActivatesIt)
+{
+    const std::pair<const char *, std::function<void(QWidget &)>> cases[] = {
+        {"minimised", [](QWidget &w) { w.showMinimized(); }},
+        {"behind another window", [](QWidget &) {}},
+    };
+    for (const auto &[name, putAway] : cases) {
+        SCOPED_TRACE(name);
+        auto other = TestWindow::Make();
+        auto window = TestWindow::Make();
+        ASSERT_TRUE(ShowExposed(*window) && ShowExposed(*other));
+        QWidget *widget = window->Widget();
+        putAway(*widget);
+        QApplication::setActiveWindow(other->Widget());
+        QCoreApplication::processEvents();
+        ASSERT_NE(QApplication::activeWindow(), widget);
+
+        window->Show();
+        QCoreApplication::processEvents();
+        EXPECT_FALSE(widget->windowState() & Qt::WindowMinimized);
+        EXPECT_TRUE(widget->isVisible());
+        EXPECT_EQ(QApplication::activeWindow(), widget);
+        EXPECT_FALSE(window->IsClosed());
+        other->Close();
+        window->Close();
+    }
 }
 
 struct OpeningApp : runtime::Application {
