@@ -3,8 +3,8 @@
 # where the main window opens and how big it is, counting and a lap that
 # grows the window, the lamps that move it and end the program, and both ways
 # of leaving (Ctrl+Q, the window's close request) ending the process cleanly,
-# the application menu's shortcuts from the About and donation windows, which
-# come back when the menu asks for them minimised, and
+# the application menu's shortcuts and the menu itself from the About and
+# donation windows, which come back when the menu asks for them minimised, and
 # the choice of the X display in a Wayland session. The cases run once on a
 # bare X server and once under a window manager (openbox), where places are
 # those of the window's frame; the opacity slider is checked on screen under
@@ -641,6 +641,26 @@ case_spende_brings_the_minimised_donation_window_back() {
     quit_with_ctrl_q
 }
 
+# The About and donation windows have no menu bar, yet F10 and Alt+T open the
+# application menu in them: each choice moves the focus to the other window.
+case_the_application_menu_opens_in_the_about_and_donation_windows() {
+    start_xvfb 1440 900
+    start_app
+    wait_for_window
+    open_about_window
+    choose_from_the_menu_in "$about" F10 Down # Spende
+    find_window_titled Donation
+    local donation=$found
+    expect_back "$donation" "Spende chosen with F10 in the About window"
+    choose_from_the_menu_in "$donation" alt+t # Information
+    expect_back "$about" "Information chosen with Alt+T in the donation window"
+    choose_from_the_menu_in "$about" alt+t Down
+    expect_back "$donation" "Spende chosen with Alt+T in the About window"
+    choose_from_the_menu_in "$donation" F10
+    expect_back "$about" "Information chosen with F10 in the donation window"
+    quit_with_ctrl_q
+}
+
 # A Wayland session that also offers an X display (XWayland, here Xvfb): with
 # Qt's Wayland plug-in installed and no platform asked for, the window still
 # opens on the X display, where it can place itself at the top centre.
@@ -745,6 +765,7 @@ every_desktop_cases=(
     case_ctrl_i_in_the_donation_window_opens_about
     case_ctrl_i_brings_the_minimised_about_window_back
     case_spende_brings_the_minimised_donation_window_back
+    case_the_application_menu_opens_in_the_about_and_donation_windows
     case_wayland_session_opens_on_the_x_display
     case_quit_lamp_quits
     case_close_request_quits
