@@ -195,13 +195,8 @@ void OpenFirstMenuOnF10(QMenuBar *qtBar)
             if (!menuAction->isVisible() || !menuAction->isEnabled())
                 continue;
             qtBar->setActiveAction(menuAction);
-            if (QMenu *menu = menuAction->menu()) {
-                for (QAction *item : menu->actions())
-                    if (item->isVisible() && item->isEnabled() && !item->isSeparator()) {
-                        menu->setActiveAction(item);
-                        break;
-                    }
-            }
+            if (QMenu *menu = menuAction->menu())
+                ChooseFirstItem(*menu);
             return;
         }
     });
@@ -221,6 +216,41 @@ QList<QAction *> ApplicationMenuActions(MenuBar &bar)
     return actions;
 }
 
+QString ApplicationMenuTitle()
+{
+    // Alt and the name's first letter open it from the keyboard.
+    QString title = QCoreApplication::applicationName();
+    title.replace(u'&', QLatin1String("&&"));
+    return u'&' + title;
+}
+
+QMenu *BuildApplicationMenu(MenuBar &bar, QWidget *parent)
+{
+    std::vector<MenuItem *> appItems;
+    std::vector<MenuItem *> quitItems;
+    CollectApplicationMenuItems(bar, appItems, quitItems);
+    if (appItems.empty() && quitItems.empty())
+        return nullptr;
+    auto *appMenu = new QMenu(ApplicationMenuTitle(), parent);
+    appMenu->setObjectName(QStringLiteral("ApplicationMenu"));
+    for (MenuItem *item : appItems)
+        appMenu->addAction(item->Action());
+    if (!appItems.empty() && !quitItems.empty())
+        appMenu->addSeparator();
+    for (MenuItem *item : quitItems)
+        appMenu->addAction(item->Action());
+    return appMenu;
+}
+
+void ChooseFirstItem(QMenu &menu)
+{
+    for (QAction *item : menu.actions())
+        if (item->isVisible() && item->isEnabled() && !item->isSeparator()) {
+            menu.setActiveAction(item);
+            return;
+        }
+}
+
 QMenuBar *BuildMenuBar(MenuBar &bar, QWidget *parent)
 {
     auto *qtBar = new QMenuBar(parent);
@@ -231,24 +261,9 @@ QMenuBar *BuildMenuBar(MenuBar &bar, QWidget *parent)
 #else
     constexpr bool ownApplicationMenu = true;
 #endif
-    if (ownApplicationMenu) {
-        std::vector<MenuItem *> appItems;
-        std::vector<MenuItem *> quitItems;
-        CollectApplicationMenuItems(bar, appItems, quitItems);
-        if (!appItems.empty() || !quitItems.empty()) {
-            // Alt and the name's first letter open it from the keyboard.
-            QString title = QCoreApplication::applicationName();
-            title.replace(u'&', QLatin1String("&&"));
-            QMenu *appMenu = qtBar->addMenu(u'&' + title);
-            appMenu->setObjectName(QStringLiteral("ApplicationMenu"));
-            for (MenuItem *item : appItems)
-                appMenu->addAction(item->Action());
-            if (!appItems.empty() && !quitItems.empty())
-                appMenu->addSeparator();
-            for (MenuItem *item : quitItems)
-                appMenu->addAction(item->Action());
-        }
-    }
+    if (ownApplicationMenu)
+        if (QMenu *appMenu = BuildApplicationMenu(bar, qtBar))
+            qtBar->addMenu(appMenu);
     for (std::int64_t i = 0; i < bar.Count(); ++i) {
         MenuItem &menu = *bar.Item(i);
         if (ownApplicationMenu && !menu.Visible())

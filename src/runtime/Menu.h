@@ -10,6 +10,7 @@
 #include <vector>
 
 class QAction;
+class QMenu;
 class QMenuBar;
 class QWidget;
 
@@ -84,9 +85,18 @@ class MenuBar : public MenuItem {};
 // Builds the Qt menu bar that shows `bar` inside a window. macOS moves the
 // application-menu and quit items into its own application menu by their
 // roles; elsewhere there is no application menu, so the bar gets one of its
-// own, named after the application, holding exactly those items; Alt with
-// the name's first letter, or F10, opens it.
+// own (BuildApplicationMenu); Alt with the name's first letter, or F10, opens it.
 QMenuBar *BuildMenuBar(MenuBar &bar, QWidget *parent);
+
+// The application menu where the platform has none: named after the
+// application, holding exactly the application-menu items of `bar`, then its
+// quit items. Nil when `bar` has none of either.
+QMenu *BuildApplicationMenu(MenuBar &bar, QWidget *parent);
+// Its title, with the mnemonic on the name's first letter.
+QString ApplicationMenuTitle();
+// Chooses the first item that can be chosen, as opening a menu from the
+// keyboard does, so Down and Return go on from there in every window alike.
+void ChooseFirstItem(QMenu &menu);
 
 // The actions of the application-menu and quit items. The runtime adds them
 // to every window, with or without a menu bar, so their shortcuts work from

@@ -7,10 +7,12 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QShortcut>
 #include <QWidget>
 #include <QWindow>
 
@@ -112,6 +114,7 @@ Window::Window()
     auto *frame = new WindowFrame(*this);
     m_frameObject = frame;
     m_contentObject = new ContentArea(*this, frame);
+    InstallApplicationMenuKeys();
     ApplyWindowFlags();
     ApplyGeometry();
 }
@@ -229,9 +232,53 @@ void Window::ShowNow()
             PlaceFrame(CentredOnMainScreen());
         }
     }
-    Widget()->show();
-    Widget()->raise();
-    Widget()->activateWindow();
+    QWidget &widget = *Widget();
+    // Showing a window the user has minimised brings it back. Qt still counts
+    // it as visible, so show() alone would leave it iconic, and under a
+    // window manager without a task bar the user would have no way back to
+    // it. Leaving the minimised state maps it again; the activation waits
+    // for the window manager to have mapped it.
+    if (widget.windowState() & Qt::WindowMinimized)
+        widget.setWindowState(widget.windowState() & ~Qt::WindowMinimized);
+    widget.show();
+    widget.raise();
+    widget.activateWindow();
+}
+
+void Window::InstallApplicationMenuKeys()
+{
+#ifndef Q_OS_MACOS
+    // The application menu belongs to the whole program, as a global menu
+    // would: a window that shows no menu bar opens it from the keyboard as a
+    // window with one does, as a pop-up over its content, so that its size
+    // stays what its layout says. While a bar of its own is shown, the bar
+    // answers these keys itself.
+    for (const QKeySequence &keys :
+         {QKeySequence(Qt::Key_F10), QKeySequence::mnemonic(ApplicationMenuTitle())}) {
+        if (keys.isEmpty())
+            continue;
+        auto *shortcut = new QShortcut(keys, Widget());
+        QObject::connect(shortcut, &QShortcut::activated, shortcut, [this] { PopUpApplicationMenu(); });
+        m_menuKeyObjects.emplace_back(shortcut);
+    }
+#endif
+}
+
+void Window::PopUpApplicationMenu()
+{
+    const Ref<Application> app = GetAppObject();
+    if (!app || !app->MenuBar() || m_closed || !Widget())
+        return;
+    // Built afresh from the application's menu bar each time, from the very
+    // actions the bar's menu shows, so an item chosen here runs once, as there.
+    QMenu *menu = BuildApplicationMenu(*app->MenuBar(), Widget());
+    if (!menu)
+        return;
+    // However it goes away (an item, Escape, a click elsewhere), it goes;
+    // later, as the item it hides for has yet to run.
+    QObject::connect(menu, &QMenu::aboutToHide, menu, &QObject::deleteLater);
+    menu->popup(ContentWidget()->mapToGlobal(QPoint(0, 0)));
+    ChooseFirstItem(*menu);
 }
 
 void Window::AddControl(const QString &name, Ref<Control> control)
@@ -445,6 +492,10 @@ void Window::ApplyGeometry()
         MenuBarWidget()->setVisible(menuHeight > 0);
         MenuBarWidget()->setGeometry(0, 0, width, menuHeight);
     }
+    // Two shortcuts on one key in one window would make Qt refuse both.
+    for (const QPointer<QObject> &keys : m_menuKeyObjects)
+        if (keys)
+            static_cast<QShortcut *>(keys.data())->setEnabled(menuHeight == 0);
     ContentWidget()->setGeometry(0, menuHeight, width, height);
     const QSize total(width, height + menuHeight);
     if (m_resizeable) {

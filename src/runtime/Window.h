@@ -183,6 +183,8 @@ private:
     void ApplyGeometry();
     void ApplyWindowFlags();
     void ShowNow();
+    void InstallApplicationMenuKeys();
+    void PopUpApplicationMenu();
     std::int64_t MenuBarHeight() const;
     QPoint FramePosition() const;
     void PlaceFrame(QPoint topLeft);
@@ -192,6 +194,8 @@ private:
     QPointer<QObject> m_frameObject;
     QPointer<QObject> m_contentObject;
     QPointer<QObject> m_menuBarObject;
+    // The keys that pop up the application menu where no menu bar is shown.
+    std::vector<QPointer<QObject>> m_menuKeyObjects;
 
     std::vector<Ref<Control>> m_controls;
     QHash<QString, Ref<Control>> m_controlsByName;

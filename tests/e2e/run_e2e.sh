@@ -3,10 +3,11 @@
 # where the main window opens and how big it is, counting and a lap that
 # grows the window, the lamps that move it and end the program, and both ways
 # of leaving (Ctrl+Q, the window's close request) ending the process cleanly,
-# the application menu's shortcuts from the About and donation windows, the
-# choice of the X display in a Wayland session, that typing reaches a lap's
-# note and nothing else of the lap list, and the end that comes when the X
-# server goes away or there is no display at all. The cases run once on a
+# the application menu's shortcuts and the menu itself from the About and
+# donation windows, which come back when the menu asks for them minimised,
+# the choice of the X display in a Wayland session, that typing reaches a
+# lap's note and nothing else of the lap list, and the end that comes when
+# the X server goes away or there is no display at all. The cases run once on a
 # bare X server and once under a window manager (openbox), where places are
 # those of the window's frame; the opacity slider is checked on screen under
 # a compositor (xcompmgr).
@@ -643,6 +644,108 @@ case_ctrl_i_in_the_donation_window_opens_about() {
     quit_with_ctrl_q
 }
 
+# Sets $wm_state to the state the window manager keeps for window $1
+# (Normal, Iconic), or to "none" on a bare server, where nobody keeps one.
+wm_state=
+read_wm_state() {
+    local answer
+    answer=$(xprop -id "$1" WM_STATE 2>/dev/null || true)
+    if [[ "$answer" =~ "window state: "([A-Za-z]+) ]]; then
+        wm_state=${BASH_REMATCH[1]}
+    else
+        wm_state=none
+    fi
+}
+
+has_focus() { [[ "$(xdotool getwindowfocus 2>/dev/null)" == "$1" ]]; }
+
+is_iconic() {
+    read_wm_state "$1"
+    [[ "$wm_state" == Iconic ]] && xwininfo -id "$1" | grep -q IsUnMapped
+}
+
+# On screen, not minimised, and with the keyboard focus.
+is_back() {
+    read_wm_state "$1"
+    [[ "$wm_state" == "$(if [[ "$desktop" == bare ]]; then echo none; else echo Normal; fi)" ]] &&
+        xwininfo -id "$1" | grep -q IsViewable && has_focus "$1"
+}
+
+# What the window manager's minimise button does. Without a window manager
+# nobody answers the request and the window stays as it is.
+minimise() {
+    xdotool windowminimize "$1"
+    [[ "$desktop" == bare ]] || poll 5 is_iconic "$1" || fail "window $1 did not become iconic ($wm_state)"
+}
+
+expect_back() {
+    local id=$1 how=$2
+    poll 5 is_back "$id" || fail "after $how window $id is not back: WM_STATE $wm_state," \
+        "$(xwininfo -id "$id" | grep 'Map State' | tr -s ' '), focus on $(xdotool getwindowfocus)"
+}
+
+# There is one window titled exactly $1, and it is $2.
+expect_the_one_window_titled() {
+    local ids
+    ids=$(xdotool search --onlyvisible --name "^${1}\$" 2>/dev/null || true)
+    expect_equal "the windows titled \"$1\"" "$ids" "$2"
+}
+
+# In window $1, opens the application menu with key $2 and chooses the
+# item that the further keys, then Return, lead to from the first item.
+choose_from_the_menu_in() {
+    focus_window "$1"
+    xdotool key --clearmodifiers "$2"
+    shift 2
+    xdotool key "$@" Return
+}
+
+case_ctrl_i_brings_the_minimised_about_window_back() {
+    start_xvfb 1440 900
+    start_app
+    wait_for_window
+    open_about_window
+    minimise "$about"
+    focus_window "$window"
+    xdotool key --clearmodifiers ctrl+i
+    expect_back "$about" "Ctrl+I"
+    expect_the_one_window_titled ' ' "$about"
+    quit_with_ctrl_q
+}
+
+case_spende_brings_the_minimised_donation_window_back() {
+    start_xvfb 1440 900
+    start_app
+    wait_for_window
+    open_donation_from_the_menu F10
+    local donation=$found
+    minimise "$donation"
+    choose_from_the_menu_in "$window" alt+t Down # Spende
+    expect_back "$donation" "Spende from the menu"
+    expect_the_one_window_titled Donation "$donation"
+    quit_with_ctrl_q
+}
+
+# The About and donation windows have no menu bar, yet F10 and Alt+T open the
+# application menu in them: each choice moves the focus to the other window.
+case_the_application_menu_opens_in_the_about_and_donation_windows() {
+    start_xvfb 1440 900
+    start_app
+    wait_for_window
+    open_about_window
+    choose_from_the_menu_in "$about" F10 Down # Spende
+    find_window_titled Donation
+    local donation=$found
+    expect_back "$donation" "Spende chosen with F10 in the About window"
+    choose_from_the_menu_in "$donation" alt+t # Information
+    expect_back "$about" "Information chosen with Alt+T in the donation window"
+    choose_from_the_menu_in "$about" alt+t Down
+    expect_back "$donation" "Spende chosen with Alt+T in the About window"
+    choose_from_the_menu_in "$donation" F10
+    expect_back "$about" "Information chosen with F10 in the donation window"
+    quit_with_ctrl_q
+}
+
 # A Wayland session that also offers an X display (XWayland, here Xvfb): with
 # Qt's Wayland plug-in installed and no platform asked for, the window still
 # opens on the X display, where it can place itself at the top centre.
@@ -790,6 +893,9 @@ every_desktop_cases=(
     case_ctrl_q_in_the_about_window_quits
     case_ctrl_q_in_the_donation_window_quits
     case_ctrl_i_in_the_donation_window_opens_about
+    case_ctrl_i_brings_the_minimised_about_window_back
+    case_spende_brings_the_minimised_donation_window_back
+    case_the_application_menu_opens_in_the_about_and_donation_windows
     case_wayland_session_opens_on_the_x_display
     case_quit_lamp_quits
     case_close_request_quits

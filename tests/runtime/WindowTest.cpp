@@ -4,6 +4,8 @@
 
 #include "runtime/Label.h"
 
+#include <QApplication>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
 
@@ -138,6 +140,82 @@ TEST_F(Windows, OpacityIsClampedAndReachesTheWindowOfTheHandle)
         EXPECT_EQ(std::pair(window->Opacity(), other->Opacity()), std::pair(kept, 1.0)) << given;
     }
     EXPECT_THROW(runtime::Window::SetAlphaValue(0, 0.5), runtime::NilObjectException);
+}
+
+// Show brings a shown window back to the user however it was put away:
+// minimised (which Qt still counts as visible) or behind another window.
+// It is the same window, not minimised, and the active one.
+TEST_F(Windows, ShowRestoresAMinimisedWindowAndActivatesIt)
+{
+    const std::pair<const char *, std::function<void(QWidget &)>> cases[] = {
+        {"minimised", [](QWidget &w) { w.showMinimized(); }},
+        {"behind another window", [](QWidget &) {}},
+    };
+    for (const auto &[name, putAway] : cases) {
+        SCOPED_TRACE(name);
+        auto other = TestWindow::Make();
+        auto window = TestWindow::Make();
+        ASSERT_TRUE(ShowExposed(*window) && ShowExposed(*other));
+        QWidget *widget = window->Widget();
+        putAway(*widget);
+        QApplication::setActiveWindow(other->Widget());
+        QCoreApplication::processEvents();
+        ASSERT_NE(QApplication::activeWindow(), widget);
+
+        window->Show();
+        QCoreApplication::processEvents();
+        EXPECT_FALSE(widget->windowState() & Qt::WindowMinimized);
+        EXPECT_TRUE(widget->isVisible());
+        EXPECT_EQ(QApplication::activeWindow(), widget);
+        EXPECT_FALSE(window->IsClosed());
+        other->Close();
+        window->Close();
+    }
+}
+
+// F10 and Alt+T open the application menu in every window: the window's own
+// bar answers them where one is shown; elsewhere the menu pops up over the
+// content, with its first item chosen, and the window keeps its size.
+TEST_F(Windows, F10AndAltTOpenTheApplicationMenuWithOrWithoutAMenuBar)
+{
+    auto app = runtime::NewObject<runtime::Application>();
+    app->SetMenuBar(ProgramLikeMenuBar());
+    runtime::RuntimeRegisterAppObject(app);
+    enum class Bar { None, Shown, Hidden };
+    const std::pair<const char *, Bar> bars[] = {{"no menu bar", Bar::None},
+                                                 {"menu bar shown", Bar::Shown},
+                                                 {"menu bar hidden", Bar::Hidden}};
+    const std::pair<const char *, QKeyCombination> keys[] = {{"F10", QKeyCombination(Qt::Key_F10)},
+                                                             {"Alt+T", Qt::AltModifier | Qt::Key_T}};
+    for (const auto &[barName, bar] : bars) {
+        for (const auto &[keyName, key] : keys) {
+            SCOPED_TRACE(::testing::Message() << barName << ", " << keyName);
+            auto window = TestWindow::Make([bar = bar](TestWindow &w) {
+                if (bar != Bar::None)
+                    w.SetMenuBar(ProgramLikeMenuBar());
+                runtime::SetProperties(w, {{"Width", 288}, {"Height", 289}, {"MenuBarVisible", bar == Bar::Shown}});
+            });
+            ASSERT_TRUE(ShowExposed(*window));
+            const QSize size = window->Widget()->size();
+            QApplication::setActiveWindow(window->Widget());
+            QTest::keyClick(window->Widget(), key.key(), key.keyboardModifiers());
+
+            auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+            ASSERT_TRUE(menu);
+            QStringList items;
+            for (const QAction *action : menu->actions())
+                items << action->text();
+            EXPECT_EQ(items, (QStringList{u"Information"_s, u"Spende"_s, QString(), u"&Quit"_s}));
+            ASSERT_TRUE(menu->activeAction());
+            EXPECT_EQ(menu->activeAction()->text(), u"Information"_s);
+            const bool inTheBar = window->MenuBarWidget() && menu->parentWidget() == window->MenuBarWidget();
+            EXPECT_EQ(inTheBar, bar == Bar::Shown);
+            EXPECT_EQ(window->Widget()->size(), size);
+            QTest::keyClick(menu, Qt::Key_Escape);
+            EXPECT_FALSE(QApplication::activePopupWidget());
+            window->Close();
+        }
+    }
 }
 
 struct OpeningApp : runtime::Application {
