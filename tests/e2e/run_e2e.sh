@@ -7,10 +7,10 @@
 # donation windows, which come back when the menu asks for them minimised,
 # the choice of the X display in a Wayland session, that typing reaches a
 # lap's note and nothing else of the lap list, and the end that comes when
-# the X server goes away or there is no display at all. The cases run once on a
-# bare X server and once under a window manager (openbox), where places are
-# those of the window's frame; the opacity slider is checked on screen under
-# a compositor (xcompmgr).
+# the X server goes away or there is no display at all. The cases run once
+# on a bare X server and once under a window manager (openbox), where places
+# are those of the window's frame; the opacity slider is checked on screen
+# under a compositor (xcompmgr).
 #
 # Usage: run_e2e.sh /path/to/tickora  (TICKORA_E2E_CASES="case_a case_b" runs only those)
 set -euo pipefail
