@@ -1,6 +1,7 @@
 // The About and donation windows as the application menu reaches them: the
-// command that shows one brings the same window back however it was put
-// away, and the menu itself opens from either window's keyboard.
+// menu itself opens from either window's keyboard. (That their commands bring
+// a minimised window back is Window::Show's rule, tested with the runtime's
+// windows and end to end.)
 #include "support/RuntimeFixture.h"
 
 #include "app/App.h"
@@ -48,30 +49,6 @@ std::vector<Command> Commands()
 {
     return {{"AppleInfo", &App::AppleInfo_Action, AboutWindow::ClassInfo().Name},
             {"AppleSpende", &App::AppleSpende_Action, Donation::ClassInfo().Name}};
-}
-
-// Minimised from the title bar, the window is still open; the command shows
-// that one window again, no longer minimised and active, and builds no other.
-TEST_F(FromTheApplicationMenu, ACommandBringsItsMinimisedWindowBack)
-{
-    for (const Command &command : Commands()) {
-        SCOPED_TRACE(command.item);
-        EXPECT_TRUE((*App::Instance().*command.handler)());
-        const Ref<Window> window = Window::GetImplicitWindow(command.windowClass);
-        ASSERT_TRUE(window && QTest::qWaitForWindowExposed(window->Widget()));
-        window->Widget()->showMinimized();
-        QApplication::setActiveWindow(stopwatch->Widget());
-        QCoreApplication::processEvents();
-        ASSERT_TRUE(window->Widget()->windowState() & Qt::WindowMinimized);
-        const std::size_t open = Window::OpenWindows().size();
-
-        EXPECT_TRUE((*App::Instance().*command.handler)());
-        QCoreApplication::processEvents();
-        EXPECT_TRUE(Window::GetImplicitWindow(command.windowClass) == window);
-        EXPECT_EQ(Window::OpenWindows().size(), open);
-        EXPECT_FALSE(window->Widget()->windowState() & Qt::WindowMinimized);
-        EXPECT_EQ(QApplication::activeWindow(), window->Widget());
-    }
 }
 
 // The About and donation windows have no menu bar, yet F10 and Alt+T open the
