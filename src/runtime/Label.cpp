@@ -190,7 +190,9 @@ private:
 // leaves its group when it goes, and the window holds its labels.
 struct Label::SizeGroup {
     std::vector<Label *> members;
-    int size = -1; // as last drawn, to tell whether the others must repaint
+    // As last drawn, to tell whether the others must repaint; -1 until a
+    // member is first drawn.
+    int size = -1;
 
     // The smallest size at which each single-line member's text fits. Each
     // member keeps its own fit, so only a changed member is measured again.
@@ -204,8 +206,14 @@ struct Label::SizeGroup {
         return smallest;
     }
 
+    // Nothing is measured before a member is first drawn: while a window is
+    // being built its labels' fonts are not final yet, and measuring them
+    // would load faces that are never drawn (start-up time). The first paint
+    // finds the size (DrawnFont).
     void Refit()
     {
+        if (size < 0)
+            return;
         const int smallest = Smallest();
         if (smallest == size)
             return;
@@ -235,7 +243,6 @@ void Label::JoinSizeGroup(const std::vector<Ref<Label>> &members)
         member->m_sizeGroup = group;
         group->members.push_back(member.Get());
     }
-    group->Refit();
 }
 
 void Label::LeaveSizeGroup()
@@ -259,7 +266,10 @@ QFont Label::DrawnFont() const
     auto *widget = static_cast<LabelWidget *>(CheckedWidget());
     if (m_multiline)
         return widget->font();
-    return widget->AtSize(m_sizeGroup ? m_sizeGroup->Smallest() : widget->FittedSize());
+    if (!m_sizeGroup)
+        return widget->AtSize(widget->FittedSize());
+    m_sizeGroup->size = m_sizeGroup->Smallest();
+    return widget->AtSize(m_sizeGroup->size);
 }
 
 QWidget *Label::CreateWidget(QWidget *parent)
