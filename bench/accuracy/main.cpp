@@ -20,7 +20,8 @@
 //
 // One line per run; the exit code is 0 whenever all three runs were measured.
 #include "app/Startup.h"
-#include "runtime/Application.h"
+#include "runtime/core/Process.h"
+#include "runtime/widgets/application/Application.h"
 #include "stopwatch/main.h"
 
 #include <QApplication>

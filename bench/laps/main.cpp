@@ -14,8 +14,9 @@
 // running at the moment, which moves a tenth's median and mean (both printed
 // beside it) by a third between two runs, while a list that grows slows
 // every lap, the fast ones too.
-#include "runtime/Clock.h"
-#include "runtime/Runtime.h"
+#include "app/Startup.h"
+#include "runtime/core/FakeClock.h"
+#include "runtime/widgets/application/Lifecycle.h"
 #include "stopwatch/main.h"
 
 #include <QApplication>
@@ -54,7 +55,7 @@ int main(int argc, char **argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    tickora::runtime::RuntimeInit(argc, argv, QStringLiteral("Tickora"));
+    tickora::SetUpRuntime(argc, argv);
     tickora::runtime::FakeClock clock;
     tickora::runtime::SetClock(&clock);
 

@@ -2,7 +2,6 @@
 
 #include "dialogs/AboutWindow.h"
 #include "dialogs/Donation.h"
-#include "runtime/Screen.h"
 #include "stopwatch/Placement.h"
 #include "stopwatch/main.h"
 
@@ -24,14 +23,7 @@ bool App::IsEventImplemented(const QString &eventName) const
     return runtime::RuntimeIsEventHandled(*this, QStringLiteral("App"), eventName, true);
 }
 
-void App::Event_Open()
-{
-    main::Instance()->SetTop(kDockedTop);
-    Ref<main> target = main::Instance();
-    const std::int64_t screenWidth = runtime::Screen::At(0)->Width();
-    const std::int64_t windowWidth = target->Width();
-    target->SetLeft(DockedLeft(screenWidth, windowWidth));
-}
+void App::Event_Open() { Dock(*main::Instance()); }
 
 bool App::AppleSpende_Action()
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "runtime/Application.h"
+#include "runtime/widgets/application/Application.h"
 
 namespace tickora {
 

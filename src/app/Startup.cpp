@@ -1,11 +1,13 @@
 #include "app/Startup.h"
 
 #include "app/App.h"
-#include "app/MainMenuBar.h"
+#include "app/shared/Faces.h"
+#include "app/shared/MainMenuBar.h"
+#include "app/shared/Version.h"
 #include "dialogs/AboutWindow.h"
 #include "dialogs/Donation.h"
-#include "runtime/Boundary.h"
-#include "runtime/Runtime.h"
+#include "runtime/core/Boundary.h"
+#include "runtime/widgets/application/Lifecycle.h"
 #include "stopwatch/main.h"
 
 namespace tickora {
@@ -37,11 +39,17 @@ void InitializeClasses()
 
 } // namespace
 
-int ProcessEntry(int argc, char **argv)
+void SetUpRuntime(int &argc, char **argv)
 {
     runtime::RuntimeInit(argc, argv, QStringLiteral("Tickora"));
     // The name of the desktop entry that packaging installs, and our icon.
     runtime::RuntimeSetDesktopIdentity(QStringLiteral("tickora"), QStringLiteral("icon80"));
+    UseLayoutFaces();
+}
+
+int ProcessEntry(int argc, char **argv)
+{
+    SetUpRuntime(argc, argv);
     InitializeClasses();
     Main();
     runtime::RuntimePerformFinalizers();
@@ -82,7 +90,8 @@ void NewAppInstance()
 {
     runtime::Ref<App> app = runtime::NewObject<App>();
     app->Constructor();
-    app->x_SetVersionData(2, 0, 0, 0, 0, QStringLiteral("ZQ"), QStringLiteral("2.0"), QString());
+    app->x_SetVersionData(kMajorVersion, kMinorVersion, kBugVersion, 0, 0, QStringLiteral("ZQ"),
+                          QString::fromLatin1(kShortVersion), QString());
     app->SanityCheckWDDM();
     app->SetMenuBar(MainMenuBar::Instance());
     runtime::RuntimeRegisterAppObject(app);

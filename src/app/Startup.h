@@ -6,6 +6,10 @@ namespace tickora {
 // then the finalisers; returns the exit code the runtime's exit step yields.
 int ProcessEntry(int argc, char **argv);
 
+// The runtime as the program wants it: Qt's application object (RuntimeInit),
+// the program's desktop identity and the faces its windows were laid out for.
+void SetUpRuntime(int &argc, char **argv);
+
 // Start-up steps, in the order they run.
 void Main();
 void EarlyStartup();

@@ -1,6 +1,6 @@
 #include "dialogs/AboutWindow.h"
 
-#include "app/PropertyLists.h"
+#include "app/shared/PropertyLists.h"
 
 namespace tickora {
 

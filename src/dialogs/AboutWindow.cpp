@@ -1,7 +1,9 @@
 #include "dialogs/AboutWindow.h"
 
-#include "app/Pictures.h"
+#include "app/shared/Pictures.h"
+#include "app/shared/Version.h"
 #include "dialogs/WebPages.h"
+#include "runtime/widgets/windows/WindowRegistry.h"
 
 namespace tickora {
 
@@ -43,7 +45,8 @@ void AboutWindow::CreateControls0()
     AttachHandler(link, &Label::Open, &AboutWindow::WebAdresse_Open);
 
     MakeLabel(QStringLiteral("StaticText2"));
-    CreateCanvas(QStringLiteral("Canvas1"), icon80(), ControlProperties(QStringLiteral("Canvas1")));
+    CreateControl<Canvas>(QStringLiteral("Canvas1"), ControlProperties(QStringLiteral("Canvas1")),
+                          [](Canvas &icon) { icon.SetBackdrop(icon80()); });
     MakeLabel(QStringLiteral("StatAppContent"));
 }
 
@@ -58,13 +61,10 @@ AboutWindow::Ref<AboutWindow::Label> AboutWindow::StatAppContent() { return Cont
 
 bool AboutWindow::WebAdresse_MouseDown(Label &link, std::int64_t, std::int64_t)
 {
-    try {
-        runtime::ShowURL(QStringView(kMakerPage).toString());
-    } catch (const runtime::IOException &) {
-        // No browser took the page: leave the window as it is, so the user
-        // sees that nothing happened and can try again.
+    // No browser took the page: leave the window as it is, so the user
+    // sees that nothing happened and can try again.
+    if (!OpenWebPage(QStringView(kMakerPage).toString()))
         return false;
-    }
     link.SetTextColor(kLinkAmber);
     Close();
     return false;
@@ -112,7 +112,7 @@ bool AboutWindow::FileCloseWindow_Action()
 void AboutWindow::SetupWindow()
 {
     StatAppName()->SetText(QStringLiteral("Tickora\r"));
-    StatAppVersion()->SetText(QStringLiteral("Version 2.0"));
+    StatAppVersion()->SetText(QStringLiteral("Version ") + QString::fromLatin1(kShortVersion));
     StatAppCopyright()->SetText(QStringLiteral("Copyright © Velmoran Software.\rAlle Rechte vorbehalten."));
     StatAppContent()->SetText(QStringLiteral("Entwickelt von ZQ für Velmoran Software"));
 }

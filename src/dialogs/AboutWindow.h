@@ -1,8 +1,8 @@
 #pragma once
 
-#include "runtime/Canvas.h"
-#include "runtime/Label.h"
-#include "runtime/Window.h"
+#include "runtime/widgets/controls/Canvas.h"
+#include "runtime/widgets/controls/Label.h"
+#include "runtime/widgets/windows/Window.h"
 
 namespace tickora {
 

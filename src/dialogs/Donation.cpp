@@ -1,6 +1,8 @@
 #include "dialogs/Donation.h"
 
 #include "dialogs/WebPages.h"
+#include "runtime/core/Process.h"
+#include "runtime/widgets/windows/WindowRegistry.h"
 
 namespace tickora {
 
@@ -48,13 +50,10 @@ void Donation::PushButton1_Action(PushButton &) { Close(); }
 
 void Donation::PushButton2_Action(PushButton &)
 {
-    try {
-        runtime::ShowURL(QStringView(kDonationPage).toString());
-    } catch (const runtime::IOException &) {
-        // No browser took the page: the user asked to donate, not to leave,
-        // so the program and this window stay for another try.
+    // No browser took the page: the user asked to donate, not to leave, so
+    // the program and this window stay for another try.
+    if (!OpenWebPage(QStringView(kDonationPage).toString()))
         return;
-    }
     runtime::Quit(0);
 }
 

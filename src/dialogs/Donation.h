@@ -1,8 +1,8 @@
 #pragma once
 
-#include "runtime/Label.h"
-#include "runtime/PushButton.h"
-#include "runtime/Window.h"
+#include "runtime/widgets/controls/Label.h"
+#include "runtime/widgets/controls/PushButton.h"
+#include "runtime/widgets/windows/Window.h"
 
 namespace tickora {
 

@@ -1,6 +1,7 @@
 #include "dialogs/Donation.h"
 
-#include "app/PropertyLists.h"
+#include "app/shared/PropertyLists.h"
+#include "app/shared/Version.h"
 
 namespace tickora {
 
@@ -71,7 +72,7 @@ ControlLists BuildControlLists()
     auto addButton = [&](const ButtonLook &look) { lists.Add(QString::fromLatin1(look.name), ButtonList(look)); };
 
     addText({.name = "StaticText1", .place = {136, 23, 100, 20}, .tabIndex = 0,
-             .text = QStringLiteral("Tickora 2.0"), .fontSize = 12.0f, .bold = true});
+             .text = QStringLiteral("Tickora ") + QString::fromLatin1(kShortVersion), .fontSize = 12.0f, .bold = true});
     addText({.name = "StaticText2", .place = {39, 71, 292, 137}, .tabIndex = 1, .text = freewareNote,
              .fontSize = 12.0f, .multiline = true});
     addButton({"PushButton1", 39, 2, QStringLiteral("Weiter"), false});

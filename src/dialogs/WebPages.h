@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include <string_view>
 
 namespace tickora {
@@ -15,5 +17,9 @@ inline constexpr char16_t kMakerPage[] = u"https://velmoran.software/";
 
 static_assert(std::u16string_view(kDonationPage).ends_with(kDonationButtonId),
               "the donation page must name our own button");
+
+// Opens one of our pages in the browser. When none takes it, the user is told
+// so, with the address to copy, and the answer is false.
+bool OpenWebPage(const QString &address);
 
 } // namespace tickora

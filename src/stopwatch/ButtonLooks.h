@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/Pictures.h"
-#include "runtime/Canvas.h"
+#include "app/shared/Pictures.h"
+#include "runtime/widgets/controls/Canvas.h"
 
 #include <initializer_list>
 #include <utility>

@@ -2,7 +2,7 @@
 // measured: every tick of Timer1 adds one second to the total's fields, every
 // tick of Timer2 one second to the lap's hidden fields. The button's picture
 // is the watch's state: a start look while stopped, a stop look while running.
-#include "app/Pictures.h"
+#include "app/shared/Pictures.h"
 #include "stopwatch/ButtonLooks.h"
 #include "stopwatch/TimeText.h"
 #include "stopwatch/main.h"

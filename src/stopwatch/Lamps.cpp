@@ -2,9 +2,8 @@
 // information screen, the quit lamp ends the program, the dock lamp moves the
 // window between its docked place at the top centre of the main screen and a
 // released place lower down. Each lamp's picture is its state.
-#include "app/Pictures.h"
-#include "runtime/Application.h"
-#include "runtime/Screen.h"
+#include "app/shared/Pictures.h"
+#include "runtime/core/Process.h"
 #include "stopwatch/MainLayout.h"
 #include "stopwatch/Placement.h"
 #include "stopwatch/main.h"
@@ -54,11 +53,8 @@ bool main::cTop_MouseDown(Canvas &lamp, std::int64_t, std::int64_t)
         Instance()->SetTop(kReleasedTop);
         lamp.SetBackdrop(green13());
     } else {
-        Instance()->SetTop(kDockedTop);
+        Dock(*Instance());
         lamp.SetBackdrop(blau13());
-        const std::int64_t screenWidth = runtime::Screen::At(0)->Width();
-        const std::int64_t windowWidth = Instance()->Width();
-        Instance()->SetLeft(DockedLeft(screenWidth, windowWidth));
     }
     return false;
 }

@@ -2,9 +2,9 @@
 // shows a lap look and a click takes a lap; while it is stopped it shows a
 // reset look and a click resets. Laps grow the window to show the list; a
 // reset collapses it.
-#include "app/Pictures.h"
+#include "app/shared/Pictures.h"
 #include "stopwatch/ButtonLooks.h"
-#include "runtime/Properties.h"
+#include "runtime/core/Properties.h"
 #include "stopwatch/MainLayout.h"
 #include "stopwatch/main.h"
 

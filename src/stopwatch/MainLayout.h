@@ -1,6 +1,6 @@
 #pragma once
 
-#include "runtime/Properties.h"
+#include "runtime/core/Properties.h"
 
 #include <QString>
 

@@ -1,5 +1,6 @@
 // The opacity slider and the wall clock.
-#include "runtime/Screen.h"
+#include "runtime/core/DateTime.h"
+#include "runtime/widgets/windows/WindowRegistry.h"
 #include "stopwatch/TimeText.h"
 #include "stopwatch/main.h"
 
@@ -13,7 +14,7 @@ void main::TransparencySlider_ValueChanged(Slider &slider)
     const std::int64_t handle = Handle();
     const double alpha = static_cast<double>(TransparencySlider()->Value())
         / static_cast<double>(TransparencySlider()->Maximum());
-    runtime::Window::SetAlphaValue(handle, alpha);
+    runtime::SetAlphaValue(handle, alpha);
     const float opacity = static_cast<float>(static_cast<double>(slider.Value()) / 100.0);
     SetOpacity(static_cast<double>(opacity));
 }

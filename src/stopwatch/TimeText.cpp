@@ -1,6 +1,6 @@
 #include "stopwatch/TimeText.h"
 
-#include "runtime/Label.h"
+#include "runtime/widgets/controls/Label.h"
 
 namespace tickora {
 

@@ -1,7 +1,8 @@
 #include "stopwatch/main.h"
 
-#include "app/MainMenuBar.h"
-#include "app/Pictures.h"
+#include "app/shared/MainMenuBar.h"
+#include "app/shared/Pictures.h"
+#include "runtime/widgets/windows/WindowRegistry.h"
 #include "stopwatch/MainLayout.h"
 
 namespace tickora {
@@ -43,7 +44,8 @@ void main::MakeControl(const QString &name)
 // A canvas's first picture is its starting state.
 void main::MakeCanvas(const QString &name, runtime::Ref<runtime::Picture> (*firstPicture)())
 {
-    CreateCanvas(name, firstPicture(), MainControlProperties(name));
+    CreateControl<Canvas>(name, MainControlProperties(name),
+                          [firstPicture](Canvas &canvas) { canvas.SetBackdrop(firstPicture()); });
 }
 
 void main::CreateControls0()

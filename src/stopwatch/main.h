@@ -1,13 +1,13 @@
 #pragma once
 
-#include "runtime/Canvas.h"
-#include "runtime/Graphics.h"
-#include "runtime/Label.h"
-#include "runtime/Listbox.h"
-#include "runtime/Menu.h"
-#include "runtime/Slider.h"
-#include "runtime/Timer.h"
-#include "runtime/Window.h"
+#include "runtime/widgets/controls/Canvas.h"
+#include "runtime/widgets/controls/Graphics.h"
+#include "runtime/widgets/controls/Label.h"
+#include "runtime/widgets/controls/Listbox.h"
+#include "runtime/widgets/windows/Menu.h"
+#include "runtime/widgets/controls/Slider.h"
+#include "runtime/core/Timer.h"
+#include "runtime/widgets/windows/Window.h"
 
 namespace tickora {
 

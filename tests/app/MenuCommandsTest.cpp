@@ -3,7 +3,7 @@
 #include "support/RuntimeFixture.h"
 
 #include "app/App.h"
-#include "app/MainMenuBar.h"
+#include "app/shared/MainMenuBar.h"
 #include "app/Startup.h"
 #include "dialogs/AboutWindow.h"
 #include "dialogs/Donation.h"
@@ -38,17 +38,17 @@ TEST_F(MenuCommands, EachCommandShowsTheOneWindowOfItsKindAndAFreshOneOnceItClos
     for (const auto &[item, handler, windowClass] : commands) {
         SCOPED_TRACE(item);
         EXPECT_TRUE((*App::Instance().*handler)());
-        const Ref<Window> first = Window::GetImplicitWindow(windowClass);
+        const Ref<Window> first = runtime::GetImplicitWindow(windowClass);
         ASSERT_TRUE(first);
         EXPECT_TRUE(first->Widget()->isVisible());
-        const std::size_t open = Window::OpenWindows().size();
+        const std::size_t open = runtime::OpenWindows().size();
         EXPECT_TRUE((*App::Instance().*handler)());
-        EXPECT_EQ(std::pair(Window::OpenWindows().size(), Window::GetImplicitWindow(windowClass) == first),
+        EXPECT_EQ(std::pair(runtime::OpenWindows().size(), runtime::GetImplicitWindow(windowClass) == first),
                   std::pair(open, true));
 
         first->Close();
         MainMenuBar::Instance()->Lookup(QString::fromLatin1(item))->Action()->trigger();
-        const Ref<Window> fresh = Window::GetImplicitWindow(windowClass);
+        const Ref<Window> fresh = runtime::GetImplicitWindow(windowClass);
         ASSERT_TRUE(fresh && !(fresh == first));
         EXPECT_TRUE(fresh->Widget()->isVisible());
     }
@@ -76,7 +76,7 @@ TEST_F(MenuCommands, ShortcutsWorkFromEveryWindowAndFireOnce)
         ASSERT_EQ(QApplication::activeWindow(), window->Widget());
         infoRuns = 0;
         QTest::keyClick(window->Widget(), Qt::Key_I, Qt::ControlModifier);
-        const Ref<Window> about = Window::GetImplicitWindow(AboutWindow::ClassInfo().Name);
+        const Ref<Window> about = runtime::GetImplicitWindow(AboutWindow::ClassInfo().Name);
         EXPECT_EQ(std::pair(infoRuns, about && about->Widget()->isVisible()), std::pair(1, true));
 
         QApplication::setActiveWindow(window->Widget());

@@ -4,9 +4,10 @@
 #include "support/RuntimeFixture.h"
 
 #include "app/App.h"
-#include "app/MainMenuBar.h"
+#include "app/shared/MainMenuBar.h"
 #include "app/Startup.h"
-#include "runtime/Boundary.h"
+#include "runtime/core/Boundary.h"
+#include "runtime/widgets/application/Lifecycle.h"
 #include "stopwatch/main.h"
 
 #include <thread>
@@ -38,7 +39,7 @@ TEST_F(Startup, EarlyAndLateStartupRegisterTheAppAndPlaceTheMainWindowAtTheTopCe
     const auto window = main::Instance();
     EXPECT_TRUE(app->MenuBar() == MainMenuBar::Instance());
     EXPECT_TRUE(window->MenuBar() == MainMenuBar::Instance());
-    EXPECT_EQ(runtime::Window::OpenWindows().size(), 1u);
+    EXPECT_EQ(runtime::OpenWindows().size(), 1u);
     // 1365 / 2 - 556 / 2 = 404.5, truncated.
     EXPECT_EQ(window->Top(), 0);
     EXPECT_EQ(window->Left(), 404);
@@ -82,7 +83,7 @@ TEST_F(Startup, AFailureInStartupEndsItBeforeAnyWindowOrEventLoop)
     EXPECT_NE(report.find("ThreadAccessingUIException"), std::string::npos) << report;
     EXPECT_EQ(quitCodes, std::vector<int>{runtime::kUnhandledExceptionExitCode});
     EXPECT_FALSE(runtime::GetAppObject());
-    EXPECT_FALSE(runtime::Window::GetImplicitWindow(main::ClassInfo().Name));
+    EXPECT_FALSE(runtime::GetImplicitWindow(main::ClassInfo().Name));
     EXPECT_FALSE(runtime::RuntimeIsRunning());
 }
 

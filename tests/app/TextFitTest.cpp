@@ -1,10 +1,11 @@
 // Every text of every window fits its label in the face the layouts were
 // drawn for, so none is cut or drawn smaller than its layout says.
+#include "support/FaceGuard.h"
 #include "support/RuntimeFixture.h"
 
 #include "dialogs/AboutWindow.h"
 #include "dialogs/Donation.h"
-#include "runtime/Label.h"
+#include "runtime/widgets/controls/Label.h"
 #include "stopwatch/main.h"
 
 #include <QFontMetricsF>
@@ -56,6 +57,7 @@ class TextFit : public RuntimeFixture {};
 
 TEST_F(TextFit, EveryLabelOfEveryWindowHoldsItsTextAtItsOwnSize)
 {
+    TICKORA_SKIP_IF(WithoutLayoutFace());
     for (const WindowLabels &entry : kLabels) {
         const Ref<Window> window = Opened(entry.window);
         for (const char *name : entry.labels) {

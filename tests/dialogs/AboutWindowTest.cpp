@@ -3,7 +3,7 @@
 #include "support/RuntimeFixture.h"
 #include "support/RuntimeHelpers.h"
 
-#include "app/Pictures.h"
+#include "app/shared/Pictures.h"
 #include "dialogs/AboutWindow.h"
 #include "dialogs/WebPages.h"
 
@@ -78,6 +78,7 @@ TEST_F(AboutWindowTest, LinkFollowsThePointerAndAClickOpensThePageBeforeTurningA
     ASSERT_EQ(std::tuple(link->TextColor(), window->IsClosed(), quitCodes),
               std::tuple(moves[3].second, false, std::vector<int>{}));
     ASSERT_EQ(shownMessages.size(), 1u);
+    EXPECT_TRUE(shownMessages[0].startsWith(u"Die Seite konnte nicht geöffnet werden."));
     EXPECT_TRUE(shownMessages[0].contains(QStringView(kMakerPage))) << shownMessages[0].toStdString();
 
     std::pair<bool, Color> whenOpened;

@@ -79,7 +79,7 @@ TEST_F(FromTheApplicationMenu, F10AndAltTInEitherDialogOpenTheApplicationMenu)
         SCOPED_TRACE(c.window);
         App::Instance()->AppleInfo_Action();
         App::Instance()->AppleSpende_Action();
-        const Ref<Window> window = Window::GetImplicitWindow(c.windowClass);
+        const Ref<Window> window = runtime::GetImplicitWindow(c.windowClass);
         ASSERT_TRUE(window && QTest::qWaitForWindowExposed(window->Widget()));
         const QSize size = window->Widget()->size();
         QApplication::setActiveWindow(window->Widget());

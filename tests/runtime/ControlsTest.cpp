@@ -2,9 +2,9 @@
 #include "support/RuntimeHelpers.h"
 #include "support/TestWindow.h"
 
-#include "runtime/Listbox.h"
-#include "runtime/PushButton.h"
-#include "runtime/Slider.h"
+#include "runtime/widgets/controls/Listbox.h"
+#include "runtime/widgets/controls/PushButton.h"
+#include "runtime/widgets/controls/Slider.h"
 
 #include <QAbstractItemDelegate>
 #include <QAbstractItemModelTester>

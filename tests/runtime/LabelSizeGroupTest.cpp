@@ -4,7 +4,7 @@
 #include "support/RuntimeHelpers.h"
 #include "support/TestWindow.h"
 
-#include "runtime/Label.h"
+#include "runtime/widgets/controls/Label.h"
 
 #include <QFontInfo>
 #include <QFontMetricsF>

@@ -2,8 +2,8 @@
 #include "support/RuntimeHelpers.h"
 #include "support/TestWindow.h"
 
-#include "runtime/TickSchedule.h"
-#include "runtime/Timer.h"
+#include "runtime/core/TickSchedule.h"
+#include "runtime/core/Timer.h"
 
 #include <QEventLoop>
 #include <QTimer>

@@ -2,7 +2,8 @@
 #include "support/RuntimeHelpers.h"
 #include "support/TestWindow.h"
 
-#include "runtime/Label.h"
+#include "runtime/widgets/application/Lifecycle.h"
+#include "runtime/widgets/controls/Label.h"
 
 #include <QApplication>
 #include <QMenu>
@@ -60,7 +61,7 @@ TEST_F(Windows, BuildRaisesOnlyTheDescribedEventsWithControlOpensBeforeOpen)
 // requests no quit: the failure travels on, and its report ends the program.
 TEST_F(Windows, ImplicitInstanceFromTheStartOfConstructionUntilCloseAndNoneAfterAFailedBuild)
 {
-    auto implicit = [] { return runtime::Window::GetImplicitWindow(TestWindow::ClassInfo().Name); };
+    auto implicit = [] { return runtime::GetImplicitWindow(TestWindow::ClassInfo().Name); };
     auto window = runtime::NewObject<TestWindow>();
     Ref<runtime::Window> duringCreateControls;
     window->onCreateControls = [&](TestWindow &) { duringCreateControls = implicit(); };
@@ -80,7 +81,7 @@ TEST_F(Windows, ImplicitInstanceFromTheStartOfConstructionUntilCloseAndNoneAfter
     failing->onLayout = [](TestWindow &) { throw runtime::NilObjectException(u"no picture"_s); };
     EXPECT_THROW(failing->Constructor(), runtime::NilObjectException);
     EXPECT_TRUE(implicit().IsNil());
-    EXPECT_TRUE(runtime::Window::OpenWindows().empty());
+    EXPECT_TRUE(runtime::OpenWindows().empty());
     EXPECT_EQ(quitCodes, std::vector<int>{0});
     EXPECT_TRUE(implicit() == TestWindow::Make());
 }
@@ -136,10 +137,10 @@ TEST_F(Windows, OpacityIsClampedAndReachesTheWindowOfTheHandle)
     auto window = TestWindow::Make();
     ASSERT_TRUE(ShowExposed(*other) && ShowExposed(*window));
     for (const auto &[given, kept] : {std::pair{0.37, 0.37}, {1.7, 1.0}, {-0.3, 0.0}}) {
-        runtime::Window::SetAlphaValue(window->Handle(), given);
+        runtime::SetAlphaValue(window->Handle(), given);
         EXPECT_EQ(std::pair(window->Opacity(), other->Opacity()), std::pair(kept, 1.0)) << given;
     }
-    EXPECT_THROW(runtime::Window::SetAlphaValue(0, 0.5), runtime::NilObjectException);
+    EXPECT_THROW(runtime::SetAlphaValue(0, 0.5), runtime::NilObjectException);
 }
 
 // Show brings a shown window back to the user however it was put away:

@@ -3,7 +3,10 @@
 // it ends up drawn at.
 #include "MainWindowFixture.h"
 
-#include "runtime/Font.h"
+#include "support/FaceGuard.h"
+
+#include "app/shared/Faces.h"
+#include "runtime/widgets/controls/Font.h"
 
 #include <QFontInfo>
 #include <QFontMetricsF>
@@ -20,6 +23,13 @@ using runtime::Label;
 
 class DigitFields : public MainWindowFixture {
 protected:
+    // The figures below hold for the faces the layout was drawn for.
+    void SetUp() override
+    {
+        TICKORA_SKIP_IF(WithoutLayoutFace());
+        MainWindowFixture::SetUp();
+    }
+
     // The ink that a label draws for a text, in the label's coordinates: the
     // pixels of the window that change when the text is taken away again.
     QRect Ink(Label &label, const QString &text) const
@@ -122,16 +132,21 @@ void PrintTo(const OneSize &row, std::ostream *os)
 
 class DigitFieldsOneSize : public DigitFields, public ::testing::WithParamInterface<OneSize> {
 protected:
+    // A named face goes behind "System" in place of the layout's faces.
     void SetUp() override
     {
-        if (GetParam().face)
-            runtime::SetLayoutFacesForTesting(QStringList{QString::fromLatin1(GetParam().face)});
-        DigitFields::SetUp();
+        if (const char *face = GetParam().face) {
+            TICKORA_SKIP_IF(WithoutFace(QString::fromLatin1(face)));
+            runtime::SetFontFaces(QStringLiteral("System"), {QString::fromLatin1(face)});
+            MainWindowFixture::SetUp();
+        } else {
+            DigitFields::SetUp();
+        }
     }
     void TearDown() override
     {
         DigitFields::TearDown();
-        runtime::SetLayoutFacesForTesting(std::nullopt);
+        UseLayoutFaces();
     }
 };
 

@@ -2,7 +2,7 @@
 // its text, look and visibility, and the window itself.
 #include "MainWindowFixture.h"
 
-#include "app/MainMenuBar.h"
+#include "app/shared/MainMenuBar.h"
 
 #include <QFontInfo>
 #include <QSet>
@@ -170,7 +170,7 @@ TEST_F(MainWindowLayout, OnlyOneWindowIsBuiltAndItIsTheImplicitInstance)
 {
     EXPECT_TRUE(main::Instance() == window);
     EXPECT_TRUE(main::Instance() == main::Instance());
-    EXPECT_EQ(runtime::Window::OpenWindows().size(), 1u);
+    EXPECT_EQ(runtime::OpenWindows().size(), 1u);
     EXPECT_TRUE(window->IsEventImplemented(QStringLiteral("Open")));
     EXPECT_TRUE(window->IsEventImplemented(QStringLiteral("CreateControls")));
     EXPECT_TRUE(window->IsEventImplemented(QStringLiteral("Layout")));

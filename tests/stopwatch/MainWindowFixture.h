@@ -2,7 +2,7 @@
 
 #include "support/RuntimeFixture.h"
 
-#include "app/Pictures.h"
+#include "app/shared/Pictures.h"
 #include "stopwatch/main.h"
 
 #include <QTest>

@@ -4,7 +4,6 @@
 //   TICKORA_FAST_FORWARD_HOURS=1000 stopwatch_tests --gtest_filter='Scale.*'
 // (some twenty seconds).
 #include "MainWindowFixture.h"
-#include "support/QtPrinters.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -1,9 +1,12 @@
 #pragma once
 
-#include "runtime/Application.h"
-#include "runtime/Clock.h"
-#include "runtime/Screen.h"
-#include "runtime/Window.h"
+#include "runtime/core/FakeClock.h"
+#include "runtime/core/Process.h"
+#include "runtime/core/Screen.h"
+#include "runtime/widgets/application/Application.h"
+#include "runtime/widgets/application/Desktop.h"
+#include "runtime/widgets/windows/Window.h"
+#include "runtime/widgets/windows/WindowRegistry.h"
 
 #include <QCoreApplication>
 #include <QUrl>
@@ -34,7 +37,7 @@ protected:
 
     void TearDown() override
     {
-        runtime::Window::ReleaseAll();
+        runtime::ReleaseAllWindows();
         runtime::RuntimeRegisterAppObject(nullptr);
         // Windows closed during the test are let go on the next turn of the loop.
         QCoreApplication::processEvents();

@@ -1,10 +1,9 @@
 #pragma once
 
-#include "support/QtPrinters.h"
 
-#include "runtime/Menu.h"
-#include "runtime/Properties.h"
-#include "runtime/Window.h"
+#include "runtime/widgets/windows/Menu.h"
+#include "runtime/core/Properties.h"
+#include "runtime/widgets/windows/Window.h"
 
 #include <QTest>
 #include <QWidget>

@@ -1,6 +1,7 @@
 // Entry point of every test binary: one QApplication for the whole run, as
-// widgets need it, then GoogleTest.
-#include "runtime/Runtime.h"
+// widgets need it, the runtime set up on it (SetUpRuntimeForTests: as the
+// runtime alone, or as the program sets it up), then GoogleTest.
+#include "support/TestSetUp.h"
 
 #include <QApplication>
 
@@ -12,6 +13,6 @@ int main(int argc, char **argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     testing::InitGoogleTest(&argc, argv);
     QApplication application(argc, argv);
-    tickora::runtime::RuntimeInit(argc, argv, QStringLiteral("Tickora"));
+    tickora::testing::SetUpRuntimeForTests(argc, argv);
     return RUN_ALL_TESTS();
 }
