@@ -1,6 +1,7 @@
 # shellcheck shell=bash disable=SC2034  # the lists are read by the scripts that source this file
-# Sourced by tools/start and tools/test: the Debian packages Tickora needs and
-# the one routine that installs whichever of them are missing.
+# Sourced by tools/start, tools/test and tools/package: the Debian packages
+# Tickora needs and the one routine that installs whichever of them are
+# missing.
 
 # To build and run the program. Arial is the face the layout was drawn for;
 # Liberation Sans has the same metrics, DejaVu covers everything else.
@@ -23,6 +24,13 @@ TICKORA_TEST_PACKAGES=(
     xvfb xauth xdotool x11-utils python3
     openbox xcompmgr imagemagick
     weston qt6-wayland
+)
+
+# To make the Debian package (tools/package): dpkg-shlibdeps of dpkg-dev
+# tells which packages hold the libraries the program links, and CPack asks
+# file(1) which installed files are programs.
+TICKORA_PACKAGE_PACKAGES=(
+    dpkg-dev file
 )
 
 tickora_die() {
