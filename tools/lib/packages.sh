@@ -18,12 +18,16 @@ TICKORA_RUN_PACKAGES=(
 # would. It runs again under openbox, and reads what the screen shows under
 # xcompmgr with imagemagick's import. A headless weston with Qt's Wayland
 # plug-in makes a Wayland session, to show that the program still chooses
-# the X display there.
+# the X display there. The package's test checks the package with lintian,
+# its AppStream metadata with appstream's appstreamcli and its desktop entry
+# with desktop-file-utils, and finds its icon with python3-xdg's lookup of the
+# freedesktop icon theme.
 TICKORA_TEST_PACKAGES=(
     libgtest-dev
     xvfb xauth xdotool x11-utils python3
     openbox xcompmgr imagemagick
     weston qt6-wayland
+    lintian appstream desktop-file-utils python3-xdg
 )
 
 # To make the Debian package (tools/package): dpkg-shlibdeps of dpkg-dev
