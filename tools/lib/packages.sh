@@ -21,13 +21,15 @@ TICKORA_RUN_PACKAGES=(
 # the X display there. The package's test checks the package with lintian,
 # its AppStream metadata with appstream's appstreamcli and its desktop entry
 # with desktop-file-utils, and finds its icon with python3-xdg's lookup of the
-# freedesktop icon theme.
+# freedesktop icon theme in hicolor-icon-theme's index (which the package only
+# recommends; here it is there before, so installing the package needs no
+# download).
 TICKORA_TEST_PACKAGES=(
     libgtest-dev
     xvfb xauth xdotool x11-utils python3
     openbox xcompmgr imagemagick
     weston qt6-wayland
-    lintian appstream desktop-file-utils python3-xdg
+    lintian appstream desktop-file-utils python3-xdg hicolor-icon-theme
 )
 
 # To make the Debian package (tools/package): dpkg-shlibdeps of dpkg-dev
