@@ -16,17 +16,6 @@ done
 /usr/bin/python3 -c 'import xdg.IconTheme' 2>/dev/null ||
     { echo "missing python3-xdg (tools/test installs it)" >&2; exit 2; }
 
-as_root=()
-if ((EUID != 0)); then
-    command -v sudo >/dev/null || { echo "installing a package needs root or sudo" >&2; exit 2; }
-    as_root=(sudo)
-fi
-apt() {
-    "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive \
-        apt-get -o DPkg::Lock::Timeout=600 -y -q "$@" >"$work/apt.log" 2>&1 ||
-        { cat "$work/apt.log" >&2; fail "apt-get $* failed"; }
-}
-
 work=$(mktemp -d "${TMPDIR:-/tmp}/tickora-package.XXXXXX")
 xvfb_pid=
 app_pid=
@@ -46,6 +35,17 @@ trap cleanup EXIT
 fail() {
     echo "package: $*" >&2
     exit 1
+}
+
+as_root=()
+if ((EUID != 0)); then
+    command -v sudo >/dev/null || { echo "installing a package needs root or sudo" >&2; exit 2; }
+    as_root=(sudo)
+fi
+apt() {
+    "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive \
+        apt-get -o DPkg::Lock::Timeout=600 -y -q "$@" >"$work/apt.log" 2>&1 ||
+        { cat "$work/apt.log" >&2; fail "apt-get $* failed"; }
 }
 
 now_us() { echo "${EPOCHREALTIME//[!0-9]/}"; }

@@ -21,9 +21,9 @@ TICKORA_RUN_PACKAGES=(
 # the X display there. The package's test checks the package with lintian,
 # its AppStream metadata with appstream's appstreamcli and its desktop entry
 # with desktop-file-utils, and finds its icon with python3-xdg's lookup of the
-# freedesktop icon theme in hicolor-icon-theme's index (which the package only
-# recommends; here it is there before, so installing the package needs no
-# download).
+# freedesktop icon theme in hicolor-icon-theme's index. The package only
+# recommends that theme; listed here, it is installed before the package is,
+# as qt6-wayland is, so installing the package downloads nothing.
 TICKORA_TEST_PACKAGES=(
     libgtest-dev
     xvfb xauth xdotool x11-utils python3
