@@ -101,9 +101,9 @@ desktop-file-validate /usr/share/applications/tickora.desktop || fail "the deskt
 appstreamcli validate --no-net /usr/share/metainfo/software.velmoran.tickora.metainfo.xml >"$work/appstream.log" 2>&1 ||
     { cat "$work/appstream.log" >&2; fail "the AppStream metadata is not valid"; }
 
-# The lookup of the freedesktop icon theme specification (pyxdg's), as a
-# menu or launcher makes it for the entry's Icon= at the sizes they draw: it
-# looks only in the size folders the hicolor theme's index lists.
+# The freedesktop icon theme lookup (pyxdg's), as a menu or launcher makes it
+# for the entry's Icon= at the sizes they draw: it looks only in the size
+# folders the hicolor theme's index lists.
 lookup=$(XDG_DATA_HOME="$work/data" XDG_DATA_DIRS=/usr/local/share:/usr/share HOME="$work" /usr/bin/python3 - <<'PY'
 from xdg.DesktopEntry import DesktopEntry
 from xdg.IconTheme import getIconPath
