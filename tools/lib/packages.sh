@@ -1,6 +1,7 @@
 # shellcheck shell=bash disable=SC2034  # the lists are read by the scripts that source this file
-# Sourced by tools/start and tools/test: the Debian packages Tickora needs and
-# the one routine that installs whichever of them are missing.
+# Sourced by tools/start, tools/test and tools/package: the Debian packages
+# Tickora needs and the one routine that installs whichever of them are
+# missing.
 
 # To build and run the program. Arial is the face the layout was drawn for;
 # Liberation Sans has the same metrics, DejaVu covers everything else.
@@ -17,12 +18,25 @@ TICKORA_RUN_PACKAGES=(
 # would. It runs again under openbox, and reads what the screen shows under
 # xcompmgr with imagemagick's import. A headless weston with Qt's Wayland
 # plug-in makes a Wayland session, to show that the program still chooses
-# the X display there.
+# the X display there. The package's test checks the package with lintian,
+# its AppStream metadata with appstream's appstreamcli and its desktop entry
+# with desktop-file-utils, and finds its icon with python3-xdg's lookup of the
+# freedesktop icon theme in hicolor-icon-theme's index. The package only
+# recommends that theme; listed here, it is installed before the package is,
+# as qt6-wayland is, so installing the package downloads nothing.
 TICKORA_TEST_PACKAGES=(
     libgtest-dev
     xvfb xauth xdotool x11-utils python3
     openbox xcompmgr imagemagick
     weston qt6-wayland
+    lintian appstream desktop-file-utils python3-xdg hicolor-icon-theme
+)
+
+# To make the Debian package (tools/package): dpkg-shlibdeps of dpkg-dev
+# tells which packages hold the libraries the program links, and CPack asks
+# file(1) which installed files are programs.
+TICKORA_PACKAGE_PACKAGES=(
+    dpkg-dev file
 )
 
 tickora_die() {
