@@ -84,9 +84,8 @@ public:
     // chr(27), Delete chr(127), the arrows left, right, up, down chr(28) to
     // chr(31). Other keys, and the keypad's own keys while Num Lock is off,
     // are not raised. A key held down is raised once: the platform's repeats
-    // of it are not, and those of a key the window took go nowhere else
-    // either. While the user types into a text field every key is the
-    // field's. True means the window took the key.
+    // of it are not. While the user types into a text field every key is
+    // the field's. True means the window took the key.
     virtual bool Event_KeyDown(const QString &key);
     virtual void AddMenuHandlers(Ref<Object> target);
 
@@ -152,7 +151,6 @@ public:
     QObject *ControlArea() const override;
     void RaiseMouseDown(std::int64_t x, std::int64_t y);
     bool RaiseKeyDown(const QKeyEvent &event);
-    void KeyReleased(const QKeyEvent &event);
     void PaintContent(QPainter &painter);
     void FrameMoved();
     // Runs this window's own handler bound to the item name.
@@ -232,8 +230,6 @@ private:
     bool m_shown = false;
     bool m_closed = false;
     double m_opacity = 1.0;
-    // The key whose press the window took, until it is let go.
-    int m_heldKey = 0;
 };
 
 } // namespace tickora::runtime

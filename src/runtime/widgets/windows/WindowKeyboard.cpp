@@ -57,25 +57,16 @@ bool Window::Event_KeyDown(const QString &) { return false; }
 
 bool Window::RaiseKeyDown(const QKeyEvent &event)
 {
+    // A key held down is one press: the platform's repeats are not raised.
     if (event.isAutoRepeat())
-        return event.key() == m_heldKey;
-    m_heldKey = 0;
+        return false;
     const bool modified = event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
     if (modified || !HandlesEvent(QStringLiteral("KeyDown")) || qobject_cast<QLineEdit *>(QApplication::focusWidget()))
         return false;
     const QString key = KeyName(event);
     if (key.isEmpty())
         return false;
-    const bool taken = RunCallback([&] { return Event_KeyDown(key); }, false);
-    if (taken)
-        m_heldKey = event.key();
-    return taken;
-}
-
-void Window::KeyReleased(const QKeyEvent &event)
-{
-    if (!event.isAutoRepeat() && event.key() == m_heldKey)
-        m_heldKey = 0;
+    return RunCallback([&] { return Event_KeyDown(key); }, false);
 }
 
 // Qt orders only widgets that take the focus at that moment, and a control
