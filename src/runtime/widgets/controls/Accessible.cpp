@@ -176,12 +176,14 @@ void InstallAccessibleControls()
     (void)installed;
 }
 
-void NotifyAccessibleChange(QWidget *widget)
+void NotifyAccessibleChange(QWidget *widget, bool toggles)
 {
     if (!widget || !QAccessible::isActive())
         return;
     QAccessibleEvent named(widget, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&named);
+    if (!toggles)
+        return;
     QAccessible::State changed;
     changed.checked = true;
     QAccessibleStateChangeEvent stated(widget, changed);

@@ -56,9 +56,9 @@ protected:
 // Makes the runtime's controls known to Qt's accessibility, once per process.
 void InstallAccessibleControls();
 
-// Tells screen readers, if any listen, that the control's name and state may
-// have changed.
-void NotifyAccessibleChange(QWidget *widget);
+// Tells screen readers, if any listen, that the control's name, and for a
+// toggle its on/off state, may have changed.
+void NotifyAccessibleChange(QWidget *widget, bool toggles);
 
 } // namespace detail
 } // namespace tickora::runtime

@@ -71,7 +71,7 @@ void Canvas::SetBackdrop(Ref<Picture> picture)
     m_backdrop = std::move(picture);
     widget->update();
     if (Describe.IsAttached())
-        detail::NotifyAccessibleChange(widget);
+        detail::NotifyAccessibleChange(widget, ReadAs() == Accessible::Role::ToggleButton);
 }
 
 Accessible::Description Canvas::Reading() const
