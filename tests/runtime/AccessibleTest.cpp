@@ -59,14 +59,6 @@ Read ReadOf(QObject *widget)
             actions ? actions->actionNames() : QStringList()};
 }
 
-// What a screen reader's press does, as AT-SPI's DoAction asks it.
-void PressAsAReader(QObject *widget)
-{
-    QAccessibleActionInterface *actions = QAccessible::queryAccessibleInterface(widget)->actionInterface();
-    ASSERT_NE(actions, nullptr);
-    actions->doAction(QAccessibleActionInterface::pressAction());
-}
-
 class Accessibility : public RuntimeFixture {
 protected:
     void SetUp() override
