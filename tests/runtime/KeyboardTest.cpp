@@ -154,7 +154,7 @@ TEST_F(Keyboard, AHeldKeyIsRaisedOnceAndATextFieldKeepsItsKeys)
 // the order the controls were made in, and past a control below the window's
 // edge until the window grows to show it. A focused control that the window
 // then hides behind its edge gives the focus back to the window. The list's
-// ring shows while, and only while, the list has the focus.
+// ring shows only while the list has the focus from the keyboard.
 TEST_F(Keyboard, FocusGoesByTabIndexOnlyToWhatCanBeSeenAndTheRingShowsIt)
 {
     EXPECT_EQ(Focus(), window->Widget());
@@ -181,6 +181,12 @@ TEST_F(Keyboard, FocusGoesByTabIndexOnlyToWhatCanBeSeenAndTheRingShowsIt)
     EXPECT_EQ(ring(), list->Widget());
     late->Widget()->setFocus();
     EXPECT_EQ(ring(), nullptr);
+    // The ring is the keyboard's: a click shows none until a key comes.
+    list->Widget()->setFocus(Qt::MouseFocusReason);
+    EXPECT_EQ(ring(), nullptr);
+    QTest::keyClick(Platform(), Qt::Key_Down);
+    EXPECT_EQ(ring(), list->Widget());
+    late->Widget()->setFocus();
     window->SetHeight(100);
     EXPECT_EQ(Focus(), window->Widget());
     EXPECT_EQ(late->Widget()->focusPolicy(), Qt::NoFocus);

@@ -3,6 +3,7 @@
 #include "runtime/core/Boundary.h"
 
 #include <QEvent>
+#include <QFocusEvent>
 #include <QFocusFrame>
 #include <QWidget>
 
@@ -12,7 +13,9 @@ namespace {
 
 // Qt's focus frame around a widget while it has the keyboard focus. It lies
 // outside the widget, in the highlight colour, lets clicks through and is no
-// control of its own to screen readers.
+// control of its own to screen readers. It is the keyboard's: a click that
+// gives the widget the focus shows no ring until a key is pressed there, so
+// a mouse user sees the window as before.
 class FocusRing final : public QObject {
 public:
     explicit FocusRing(QWidget &widget) : QObject(&widget), m_widget(widget)
@@ -25,8 +28,12 @@ public:
 protected:
     bool eventFilter(QObject *, QEvent *event) override
     {
-        if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)
-            Show(event->type() == QEvent::FocusIn);
+        if (event->type() == QEvent::FocusIn)
+            Show(static_cast<QFocusEvent *>(event)->reason() != Qt::MouseFocusReason);
+        else if (event->type() == QEvent::FocusOut)
+            Show(false);
+        else if (event->type() == QEvent::KeyPress)
+            Show(true);
         return false;
     }
 
