@@ -40,6 +40,11 @@ protected:
         else
             QWidget::keyPressEvent(event);
     }
+    void keyReleaseEvent(QKeyEvent *event) override
+    {
+        m_owner.KeyReleased(*event);
+        QWidget::keyReleaseEvent(event);
+    }
 
 private:
     Window &m_owner;

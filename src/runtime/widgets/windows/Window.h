@@ -151,6 +151,7 @@ public:
     QObject *ControlArea() const override;
     void RaiseMouseDown(std::int64_t x, std::int64_t y);
     bool RaiseKeyDown(const QKeyEvent &event);
+    void KeyReleased(const QKeyEvent &event);
     void PaintContent(QPainter &painter);
     void FrameMoved();
     // Runs this window's own handler bound to the item name.
@@ -230,6 +231,8 @@ private:
     bool m_shown = false;
     bool m_closed = false;
     double m_opacity = 1.0;
+    // The key let go last, and when (the platform's time of the event).
+    std::pair<int, unsigned long> m_released;
 };
 
 } // namespace tickora::runtime

@@ -55,10 +55,22 @@ QString KeyName(const QKeyEvent &event)
 
 bool Window::Event_KeyDown(const QString &) { return false; }
 
+void Window::KeyReleased(const QKeyEvent &event)
+{
+    if (!event.isAutoRepeat())
+        m_released = {event.key(), event.timestamp()};
+}
+
 bool Window::RaiseKeyDown(const QKeyEvent &event)
 {
     // A key held down is one press: the platform's repeats are not raised.
-    if (event.isAutoRepeat())
+    // X sends each repeat as a release and a press at one instant, which Qt
+    // marks as a repeat only when it has read both at once; a busy machine
+    // hands it the release alone. A press at the very instant its key was
+    // let go is a repeat all the same.
+    const bool rePressed = event.timestamp() != 0 && event.key() == m_released.first
+                           && event.timestamp() == m_released.second;
+    if (event.isAutoRepeat() || rePressed)
         return false;
     const bool modified = event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
     if (modified || !HandlesEvent(QStringLiteral("KeyDown")) || qobject_cast<QLineEdit *>(QApplication::focusWidget()))
