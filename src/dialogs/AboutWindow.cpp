@@ -43,10 +43,14 @@ void AboutWindow::CreateControls0()
     AttachHandler(link, &Label::MouseEnter, &AboutWindow::WebAdresse_MouseEnter);
     AttachHandler(link, &Label::MouseExit, &AboutWindow::WebAdresse_MouseExit);
     AttachHandler(link, &Label::Open, &AboutWindow::WebAdresse_Open);
+    // A screen reader offers it as a link it can press.
+    WebAdresse()->SetAccessibleRole(runtime::Accessible::Role::Link);
 
     MakeLabel(QStringLiteral("StaticText2"));
     CreateControl<Canvas>(QStringLiteral("Canvas1"), ControlProperties(QStringLiteral("Canvas1")),
                           [](Canvas &icon) { icon.SetBackdrop(icon80()); });
+    // The program's icon beside its name says nothing the name does not.
+    Canvas1()->SetAccessibleRole(runtime::Accessible::Role::Decoration);
     MakeLabel(QStringLiteral("StatAppContent"));
 }
 

@@ -8,6 +8,19 @@
 
 namespace tickora {
 
+// The watch's state as its buttons show it: the start/stop button shows a
+// start look and the lap/reset button a reset look while the watch stands.
+inline bool ShowsStartLook(runtime::Canvas &button)
+{
+    const PictureRef shown = button.Backdrop();
+    return shown == start_hell() || shown == start78();
+}
+inline bool ShowsResetLook(runtime::Canvas &button)
+{
+    const PictureRef shown = button.Backdrop();
+    return shown == reset78() || shown == reset_hell();
+}
+
 // A picture button's look changes by identity: the first pair whose first
 // picture the button shows puts the second one in its place; when none
 // matches, the button keeps what it shows. The hover looks of both buttons

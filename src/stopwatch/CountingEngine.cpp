@@ -41,8 +41,7 @@ void main::timestring_Open(Label &label)
 
 bool main::cStart_MouseDown(Canvas &button, std::int64_t, std::int64_t)
 {
-    const auto shown = button.Backdrop();
-    if (shown == start_hell() || shown == start78()) {
+    if (ShowsStartLook(button)) {
         // The plain look of the new state, even with the pointer still over it.
         button.SetBackdrop(stop78());
         cReset()->SetBackdrop(lap78());

@@ -3,8 +3,8 @@
 // reset look and a click resets. Laps grow the window to show the list; a
 // reset collapses it.
 #include "app/shared/Pictures.h"
-#include "stopwatch/ButtonLooks.h"
 #include "runtime/core/Properties.h"
+#include "stopwatch/ButtonLooks.h"
 #include "stopwatch/MainLayout.h"
 #include "stopwatch/main.h"
 
@@ -16,8 +16,7 @@ constexpr std::int64_t kNoteColumn = 4;
 
 bool main::cReset_MouseDown(Canvas &button, std::int64_t, std::int64_t)
 {
-    const auto shown = button.Backdrop();
-    if (shown == reset78() || shown == reset_hell())
+    if (ShowsResetLook(button))
         Reset();
     else
         Lap();

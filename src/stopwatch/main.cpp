@@ -11,7 +11,8 @@ const runtime::ClassDescription &main::ClassInfo()
 {
     static const runtime::ClassDescription &info = runtime::RuntimeRegisterClass(
         {QStringLiteral("main.main"),
-         {QStringLiteral("CreateControls"), QStringLiteral("Layout"), QStringLiteral("Open")}});
+         {QStringLiteral("CreateControls"), QStringLiteral("Layout"), QStringLiteral("Open"),
+          QStringLiteral("KeyDown")}});
     return info;
 }
 
@@ -33,6 +34,7 @@ void main::CreateControls()
 {
     CreateControls0();
     CreateControls1();
+    DescribeControls();
 }
 
 template <class T>

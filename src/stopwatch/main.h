@@ -19,7 +19,8 @@ namespace tickora {
 // MainLayout.cpp, building and accessors here (main.cpp), the counting engine
 // and start/stop button in CountingEngine.cpp, the lap list and lap/reset
 // button in LapList.cpp, the lamps in Lamps.cpp, the opacity slider and the
-// wall clock in SliderAndClock.cpp.
+// wall clock in SliderAndClock.cpp, its keys and what screen readers hear of
+// it in KeysAndNames.cpp.
 class main : public runtime::Window {
 public:
     using Canvas = runtime::Canvas;
@@ -99,6 +100,17 @@ public:
     virtual Ref<runtime::AppleMenuItem> AppleInfo();
 
     void Event_Open() override;
+    // Space starts and stops, Return and Enter take a lap while the watch
+    // runs, Delete resets it while it stands.
+    bool Event_KeyDown(const QString &key) override;
+
+    // What screen readers hear of the picture buttons, the lamps and the
+    // wall clock as they are now.
+    virtual runtime::Accessible::Description cStart_Describe(Canvas &button);
+    virtual runtime::Accessible::Description cReset_Describe(Canvas &button);
+    virtual runtime::Accessible::Description cLight_Describe(Canvas &lamp);
+    virtual runtime::Accessible::Description cTop_Describe(Canvas &lamp);
+    virtual runtime::Accessible::Description cTimeBack_Describe(Canvas &plate);
     // The total's time string from its three fields.
     virtual void anzeige();
     // The lap's time string back to zero.
@@ -126,6 +138,8 @@ private:
     template <class Item>
     Ref<Item> MenuItemNamed(const QString &name);
     void ShowFace(bool shown);
+    void DescribeControls();
+    static bool PressByKey(Canvas &button);
     void Reset();
     void Lap();
 };

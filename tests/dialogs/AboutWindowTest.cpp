@@ -93,6 +93,28 @@ TEST_F(AboutWindowTest, LinkFollowsThePointerAndAClickOpensThePageBeforeTurningA
     EXPECT_EQ(std::pair(link->TextColor(), window->IsClosed()), std::pair(kAmber, true));
 }
 
+// A screen reader reads every text, the link as a link, which it can press,
+// and not the icon beside the program's name.
+TEST_F(AboutWindowTest, AScreenReaderReadsItsTextsAndPressesItsLink)
+{
+    const Ref<AboutWindow> window = Open();
+    const auto read = [](const runtime::RectControl &control) {
+        QAccessibleInterface *face = QAccessible::queryAccessibleInterface(control.Widget());
+        return std::tuple(face->role(), face->text(QAccessible::Name), bool(face->state().invisible));
+    };
+    const std::tuple<Ref<runtime::RectControl>, QAccessible::Role, QString, bool> controls[] = {
+        {window->StatAppName(), QAccessible::StaticText, u"Tickora"_s, false},
+        {window->StatAppCopyright(), QAccessible::StaticText, u"Copyright © Velmoran Software.\nAlle Rechte vorbehalten."_s, false},
+        {window->WebAdresse(), QAccessible::Link, u"Velmoran Software Website"_s, false},
+        {window->Canvas1(), QAccessible::Graphic, QString(), true},
+    };
+    for (const auto &[control, role, name, hidden] : controls)
+        EXPECT_EQ(read(*control), std::tuple(role, name, hidden)) << control->Name().toStdString();
+    PressAsAReader(window->WebAdresse()->Widget());
+    EXPECT_EQ(openedUrls, std::vector<QString>{QStringView(kMakerPage).toString()});
+    EXPECT_TRUE(window->IsClosed());
+}
+
 TEST_F(AboutWindowTest, AClickOnTheBackgroundOrOnTheIconClosesIt)
 {
     for (const QPoint at : {QPoint(140, 5), QPoint(144, 110)}) {

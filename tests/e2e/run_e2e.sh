@@ -6,8 +6,9 @@
 # the application menu's shortcuts and the menu itself from the About and
 # donation windows, which come back when the menu asks for them minimised,
 # the choice of the X display in a Wayland session, that typing reaches a
-# lap's note and nothing else of the lap list, and the end that comes when
-# the X server goes away or there is no display at all. The cases run once
+# lap's note and nothing else of the lap list, the watch driven by keys alone
+# and through a screen reader's view of it (AT-SPI), and the end that comes
+# when the X server goes away or there is no display at all. The cases run once
 # on a bare X server and once under a window manager (openbox), where places
 # are those of the window's frame; the opacity slider is checked on screen
 # under a compositor (xcompmgr).
@@ -868,6 +869,183 @@ case_opacity_slider_blends_on_screen() {
     quit_with_ctrl_q
 }
 
+# The lap list shows exactly $1 laps: the rows before are drawn, those after
+# look like the fifth, which no case here fills.
+laps_are() {
+    local row
+    lap_cells 4 "$work/empty" || return 1
+    for ((row = 0; row < 4; row++)); do
+        lap_cells "$row" "$work/row" || return 1
+        if ((row < $1)); then
+            ! same_picture "$work/row" "$work/empty" || return 1
+        else
+            same_picture "$work/row" "$work/empty" || return 1
+        fi
+    done
+}
+pixel_is_not() { read_pixel "$1" "$2"; [[ "$pixel" != "$3" ]]; }
+
+# Without a mouse: Space starts and stops, Return takes laps only while the
+# watch runs (held down, one), Delete resets, and Tab reaches the lap list,
+# which shows its ring; the keys work with the list focused as well.
+case_the_keyboard_alone_drives_the_watch() {
+    start_xvfb 1440 900
+    start_app
+    wait_for_window
+    remember_opened_height
+    focus_window "$window"
+    xdotool key space
+    sleep 1.1
+    xdotool key Return
+    expect_geometry "442,0,$((opened_height + 210))" "after Space and Return"
+    content_height=374
+    xdotool keydown Return
+    sleep 1.2 # past the X server's delay before it repeats a held key
+    xdotool keyup Return
+    xdotool key space Return KP_Enter
+    poll 5 laps_are 2 || fail "a held Return, then Space, Return and Enter took other than one more lap"
+    # Left of the list, where its ring goes.
+    read_pixel 9 290
+    local beside=$pixel
+    xdotool key Tab
+    poll 5 pixel_is_not 9 290 "$beside" || fail "Tab to the lap list shows no ring around it ($pixel)"
+    echo "e2e: the lap list's ring shows $pixel where the window showed $beside"
+    xdotool key Delete
+    expect_geometry "442,0,$opened_height" "after Delete"
+    content_height=164
+    xdotool key space Return
+    expect_geometry "442,0,$((opened_height + 210))" "after Delete, Space and Return"
+    content_height=374
+    quit_with_ctrl_q
+}
+
+# As a screen reader finds the window through AT-SPI (what Orca uses), on a
+# D-Bus session bus of its own with its accessibility bus: every control by
+# role and name, a press on Start and on Lap through their actions, the time
+# and the lap's row read back, no announcement of the ticking fields, the
+# lamps' state, and the quit lamp's press ending the program.
+case_a_screen_reader_finds_and_works_every_control() {
+    # Debian's python3, for which tools/test installs pyatspi.
+    /usr/bin/python3 -c 'import pyatspi' 2>/dev/null || fail "missing python3-pyatspi (tools/test installs it)"
+    command -v dbus-run-session >/dev/null || fail "missing dbus-run-session (dbus-daemon; tools/test installs it)"
+    start_xvfb 1440 900
+    app_log="$work/app-$current_case.log"
+    QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 timeout 60 dbus-run-session -- /usr/bin/python3 - "$tickora" "$app_log" \
+        >"$work/reader.log" 2>&1 <<'PY' || { cat "$work/reader.log" >&2; fail "the screen reader's run failed"; }
+import re, subprocess, sys, time
+
+import pyatspi
+from gi.repository import GLib
+
+tickora, log = sys.argv[1], sys.argv[2]
+
+
+def fail(message):
+    sys.exit(message)
+
+
+def poll(seconds, probe):
+    deadline = time.monotonic() + seconds
+    while not (found := probe()) and time.monotonic() < deadline:
+        time.sleep(0.05)
+    return found
+
+
+def tree(node):
+    yield node
+    for child in node:
+        if child is not None:
+            yield from tree(child)
+
+
+program = subprocess.Popen([tickora], stdout=open(log, "w"), stderr=subprocess.STDOUT)
+try:
+    app = poll(15, lambda: next((a for a in pyatspi.Registry.getDesktop(0)
+                                 if a is not None and a.get_process_id() == program.pid), None))
+    app or fail("the program did not register with the accessibility bus within 15 s")
+    frame = poll(10, lambda: next((n for n in app if n.getRoleName() == "frame" and n.name == "stopwatch"), None))
+    frame or fail("no frame named 'stopwatch' but %s" % [(n.getRoleName(), n.name) for n in app])
+
+    def captions(node):
+        return [r.getTarget(0).name for r in node.getRelationSet()
+                if r.getRelationType() == pyatspi.RELATION_LABELLED_BY]
+
+    def find(role, name, captioned=False):
+        found = [n for n in tree(frame) if n.getRoleName() == role and n.name == name
+                 and bool(captions(n)) == captioned]
+        len(found) == 1 or fail("%d controls with role %r and name %r" % (len(found), role, name))
+        return found[0]
+
+    def text(node):
+        return node.queryText().getText(0, -1)
+
+    def press(node):
+        action = node.queryAction()
+        names = [action.getName(i) for i in range(action.nActions)]
+        "Press" in names or fail("%r offers no press, only %s" % (node.name, names))
+        action.doAction(names.index("Press"))
+
+    def checked(node):
+        return node.getState().contains(pyatspi.STATE_CHECKED)
+
+    start, lap = find("push button", "Start"), find("push button", "Reset")
+    info, dock, quit_lamp = (find("push button", name) for name in ("Info", "Fenster lösen", "Beenden"))
+    # Each time field is named by its caption, a label of its own.
+    fields = {name: find("label", name, captioned=True) for name in ("Hour", "Min", "Sec")}
+    for name in ("Hour", "Min", "Sec", "LAP", "TIME", "LAPTIME", "NOTE"):
+        find("label", name)
+    find("slider", "Opacity")
+    laps = find("table", "Laps")
+    clock = find("label", "Clock")
+    re.fullmatch(r"\d\d:\d\d", text(clock)) or fail("the clock reads %r" % text(clock))
+    headers = [c.name for c in laps if c.getRoleName() == "table column header"]
+    headers == ["", "LAP", "TIME", "LAPTIME", "NOTE"] or fail("the columns are headed %s" % headers)
+    all(text(f) == "00" for f in fields.values()) or fail("the fields read %s" % [text(f) for f in fields.values()])
+
+    # Two seconds of counting after a press on Start: the buttons tell their
+    # new names, the ticking fields tell nothing.
+    heard = []
+
+    def hear(event):
+        heard.append((event.type, event.source.name, event.source.getRoleName()))
+
+    kinds = ["object:property-change:accessible-name", "object:text-changed", "object:state-changed"]
+    for kind in kinds:
+        pyatspi.Registry.registerEventListener(hear, kind)
+    press(start)
+    GLib.timeout_add(2300, pyatspi.Registry.stop)
+    pyatspi.Registry.start()
+    for kind in kinds:
+        pyatspi.Registry.deregisterEventListener(hear, kind)
+    (start.name, lap.name) == ("Stop", "Lap") or fail("after Start the buttons read %s" % [start.name, lap.name])
+    ("object:property-change:accessible-name", "Stop", "push button") in heard or fail("not heard: %s" % heard)
+    ticks = [h for h in heard if h[2] == "label"]
+    not ticks or fail("the fields announced their ticks: %s" % ticks)
+    int(text(fields["Sec"])) >= 2 or fail("after 2.3 s the watch reads %s seconds" % text(fields["Sec"]))
+
+    press(lap)
+    table = laps.queryTable()
+    poll(5, lambda: table.nRows == 1) or fail("%d rows after a lap" % table.nRows)
+    row = [table.getAccessibleAt(0, column).name for column in range(4)]
+    (row[1] == "Lap 1" and re.fullmatch(r"00:00:0\d", row[2]) and row[3] == row[2]) or fail("the row reads %s" % row)
+    print("e2e: the screen reader read the lap row %s" % row[1:])
+
+    (checked(info), checked(dock)) == (False, False) or fail("a lamp reads as on at the start")
+    press(info)
+    poll(5, lambda: checked(info)) or fail("the info lamp does not read as on after a press")
+    press(info)
+    poll(5, lambda: not checked(info)) or fail("the info lamp still reads as on after a second press")
+
+    press(quit_lamp)
+    code = program.wait(10)
+    code == 0 or fail("exit code %d after the quit lamp's press" % code)
+finally:
+    if program.poll() is None:
+        program.kill()
+PY
+    grep '^e2e:' "$work/reader.log" || true
+}
+
 # TICKORA_E2E_CASES, a space-separated list of case names, runs just those.
 run_case() {
     if [[ -n "${TICKORA_E2E_CASES:-}" && " $TICKORA_E2E_CASES " != *" $1 "* ]]; then
@@ -900,6 +1078,8 @@ every_desktop_cases=(
     case_quit_lamp_quits
     case_close_request_quits
     case_losing_the_display_ends_with_status_1
+    case_the_keyboard_alone_drives_the_watch
+    case_a_screen_reader_finds_and_works_every_control
 )
 # What needs no display at all.
 no_display_cases=(

@@ -5,6 +5,7 @@
 #include "runtime/core/Properties.h"
 #include "runtime/widgets/windows/Window.h"
 
+#include <QAccessible>
 #include <QTest>
 #include <QWidget>
 #include <QWindow>
@@ -35,6 +36,14 @@ inline bool ShowExposed(runtime::Window &window)
 inline void ClickAt(const runtime::Window &window, const QWidget *widget, QPoint at)
 {
     QTest::mouseClick(window.Widget()->windowHandle(), Qt::LeftButton, {}, widget->mapTo(window.Widget(), at));
+}
+
+// What a screen reader's press does, as AT-SPI's DoAction asks it.
+inline void PressAsAReader(QObject *widget)
+{
+    QAccessibleActionInterface *actions = QAccessible::queryAccessibleInterface(widget)->actionInterface();
+    ASSERT_NE(actions, nullptr);
+    actions->doAction(QAccessibleActionInterface::pressAction());
 }
 
 // The menu tree the program installs, set up in the program's order: a hidden

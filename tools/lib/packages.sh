@@ -23,13 +23,17 @@ TICKORA_RUN_PACKAGES=(
 # with desktop-file-utils, and finds its icon with python3-xdg's lookup of the
 # freedesktop icon theme in hicolor-icon-theme's index. The package only
 # recommends that theme; listed here, it is installed before the package is,
-# as qt6-wayland is, so installing the package downloads nothing.
+# as qt6-wayland is, so installing the package downloads nothing. A screen
+# reader's view of the window is read through AT-SPI with python3-pyatspi
+# (which brings at-spi2-core's accessibility bus), on a session bus of its
+# own from dbus-daemon's dbus-run-session.
 TICKORA_TEST_PACKAGES=(
     libgtest-dev
     xvfb xauth xdotool x11-utils python3
     openbox xcompmgr imagemagick
     weston qt6-wayland
     lintian appstream desktop-file-utils python3-xdg hicolor-icon-theme
+    python3-pyatspi at-spi2-core dbus-daemon
 )
 
 # To make the Debian package (tools/package): dpkg-shlibdeps of dpkg-dev

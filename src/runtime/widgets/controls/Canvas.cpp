@@ -8,13 +8,15 @@ namespace tickora::runtime {
 
 namespace {
 
-class CanvasWidget final : public QWidget {
+class CanvasWidget final : public QWidget, public detail::ControlWidget {
 public:
     CanvasWidget(Canvas &owner, QWidget *parent) : QWidget(parent), m_owner(owner)
     {
         // Hover looks need the pointer's moves without a button held.
         setMouseTracking(true);
     }
+
+    RectControl &Control() const override { return m_owner; }
 
 protected:
     void paintEvent(QPaintEvent *) override
@@ -68,6 +70,29 @@ void Canvas::SetBackdrop(Ref<Picture> picture)
         return;
     m_backdrop = std::move(picture);
     widget->update();
+    if (Describe.IsAttached())
+        detail::NotifyAccessibleChange(widget, ReadAs() == Accessible::Role::ToggleButton);
+}
+
+Accessible::Description Canvas::Reading() const
+{
+    // Handlers take the canvas as every event of it passes it; reading changes nothing.
+    Accessible::Description read = Describe.Raise(const_cast<Canvas &>(*this));
+    if (read.Name.isEmpty())
+        read.Name = GivenName();
+    return read;
+}
+
+bool Canvas::CanPress() const
+{
+    const QWidget *widget = Widget();
+    return MouseDown.IsAttached() && widget && widget->isVisible() && widget->isEnabled();
+}
+
+void Canvas::Press()
+{
+    if (CanPress())
+        MouseDown.Raise(*this, Width() / 2, Height() / 2);
 }
 
 void Canvas::SetTransparent(bool transparent)

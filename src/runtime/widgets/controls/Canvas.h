@@ -23,8 +23,18 @@ public:
     Event<bool(Canvas &, std::int64_t x, std::int64_t y)> MouseDown;
     Event<void(Canvas &, std::int64_t x, std::int64_t y)> MouseMove;
     Event<void(Canvas &)> MouseExit;
+    // What a screen reader reads of the canvas now, asked each time it reads
+    // it: a picture button's name follows the picture it shows. An empty
+    // name leaves the canvas its AccessibleName. Screen readers hear of a
+    // change whenever the picture changes.
+    Event<Accessible::Description(Canvas &)> Describe;
 
     void SetProperty(std::string_view name, const PropertyValue &value) override;
+
+    Accessible::Description Reading() const override;
+    // A canvas that answers clicks is pressed at its centre.
+    bool CanPress() const override;
+    void Press() override;
 
 protected:
     QWidget *CreateWidget(QWidget *parent) override;

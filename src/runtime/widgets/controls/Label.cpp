@@ -14,9 +14,11 @@ namespace tickora::runtime {
 
 namespace {
 
-class LabelWidget final : public QWidget {
+class LabelWidget final : public QWidget, public detail::ControlWidget {
 public:
     LabelWidget(Label &owner, QWidget *parent) : QWidget(parent), m_owner(owner) {}
+
+    RectControl &Control() const override { return m_owner; }
 
     // The pixel size at which the label's own single-line text fits its
     // frame: the font's own size whenever the ink fits, even if the advance
@@ -352,6 +354,25 @@ void Label::Restyle()
 }
 
 void Label::RaiseOpen() { Open.Raise(*this); }
+
+Accessible::Description Label::Reading() const
+{
+    const QString text = DisplayedText();
+    const QString given = GivenName();
+    return {.Name = given.isEmpty() ? text : given, .Text = text};
+}
+
+bool Label::CanPress() const
+{
+    const QWidget *widget = Widget();
+    return MouseDown.IsAttached() && widget && widget->isVisible() && widget->isEnabled();
+}
+
+void Label::Press()
+{
+    if (CanPress())
+        MouseDown.Raise(*this, Width() / 2, Height() / 2);
+}
 
 void Label::SetProperty(std::string_view name, const PropertyValue &value)
 {

@@ -53,6 +53,14 @@ public:
     void SetProperty(std::string_view name, const PropertyValue &value) override;
     void RaiseOpen() override;
 
+    // A label reads as its text, named by that text unless the program or a
+    // labelling control names it. Screen readers hear of no change of the
+    // text: they read it when the user asks, not every time a watch ticks.
+    Accessible::Description Reading() const override;
+    // A label that answers clicks (a link) is pressed at its centre.
+    bool CanPress() const override;
+    void Press() override;
+
     // What the label draws: the text with its line breaks made the platform's,
     // in its own font at the size that its fit and its group's allow.
     QString DisplayedText() const;
@@ -68,6 +76,7 @@ public:
 
 protected:
     QWidget *CreateWidget(QWidget *parent) override;
+    Accessible::Role AutomaticRole() const override { return Accessible::Role::Text; }
 
 private:
     struct SizeGroup;

@@ -37,7 +37,22 @@ Qt::ItemFlags ListModel::flags(const QModelIndex &index) const
     return IsOpenForEditing(index) ? flags | Qt::ItemIsEditable : flags;
 }
 
-QVariant ListModel::headerData(int, Qt::Orientation, int) const { return {}; }
+QVariant ListModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || section < 0 || section >= m_columns
+        || (role != Qt::DisplayRole && role != Qt::AccessibleTextRole) || Heading(section).isEmpty())
+        return {};
+    return Heading(section);
+}
+
+void ListModel::SetHeading(int column, const QString &heading)
+{
+    QString &kept = m_headings[static_cast<std::size_t>(column)];
+    if (kept == heading)
+        return;
+    kept = heading;
+    Q_EMIT headerDataChanged(Qt::Horizontal, column, column);
+}
 
 bool ListModel::Contains(std::int64_t row, std::int64_t column) const
 {
@@ -89,6 +104,7 @@ void ListModel::SetColumnCount(int count)
     else
         beginRemoveColumns({}, count, before - 1);
     m_columns = count;
+    m_headings.resize(static_cast<std::size_t>(count));
     for (std::vector<QString> &cells : m_rows)
         cells.resize(static_cast<std::size_t>(count));
     if (count > before)

@@ -27,7 +27,7 @@ public:
     QVariant data(const QModelIndex &index, int role) const override;
     bool setData(const QModelIndex &index, const QVariant &value, int role) override;
     Qt::ItemFlags flags(const QModelIndex &index) const override;
-    // The list has no heading texts of its own; a shown header stays blank.
+    // The columns' headings, for a shown header and for screen readers; rows have none.
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
     void OpenForEditing(const QModelIndex &cell) { m_openForEditing = cell; }
@@ -40,6 +40,8 @@ public:
     void Append(const QStringList &texts);
     void Clear();
     void SetColumnCount(int count);
+    const QString &Heading(int column) const { return m_headings[static_cast<std::size_t>(column)]; }
+    void SetHeading(int column, const QString &heading);
 
 private:
     bool IsCell(const QModelIndex &index) const;
@@ -47,6 +49,7 @@ private:
 
     std::vector<std::vector<QString>> m_rows;
     int m_columns = 1;
+    std::vector<QString> m_headings = std::vector<QString>(1);
     // Follows its cell; invalid once the rows or its column are gone.
     QPersistentModelIndex m_openForEditing;
 };

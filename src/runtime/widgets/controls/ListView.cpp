@@ -5,6 +5,7 @@
 #include "runtime/widgets/controls/Listbox.h"
 
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -144,6 +145,19 @@ void ListView::mouseReleaseEvent(QMouseEvent *event)
         return;
     }
     QTableView::mouseReleaseEvent(event);
+}
+
+// The list keeps the keys that move through its rows. A key that would only
+// type (Qt searches the rows for it; Space selects) goes on to the window,
+// whose keys work whatever control has the focus.
+void ListView::keyPressEvent(QKeyEvent *event)
+{
+    const bool held = event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+    if (!event->text().isEmpty() && !held) {
+        event->ignore();
+        return;
+    }
+    QTableView::keyPressEvent(event);
 }
 
 bool ListView::RaiseCellClick(const QMouseEvent &event)

@@ -50,12 +50,6 @@ struct Listbox::Private {
         view.SetScrollsSideways(hasHorizontalScrollbar);
     }
 
-    void ApplyFocusPolicy() const
-    {
-        if (QWidget *widget = owner.Widget())
-            widget->setFocusPolicy(owner.TabStop() ? Qt::StrongFocus : Qt::NoFocus);
-    }
-
     // Properties set only through property lists; they have no accessors of their own.
     void SetGridLinesHorizontalStyle(std::int64_t style)
     {
@@ -137,6 +131,14 @@ void CheckCell(const ListModel &rows, std::int64_t row, std::int64_t column)
                 .arg(rows.columnCount()));
 }
 
+void CheckColumn(const ListModel &rows, std::int64_t column)
+{
+    if (column < 0 || column >= rows.columnCount())
+        throw KeyNotFoundException(QStringLiteral("OutOfBounds: column %1 is outside the list's %2 columns")
+                                       .arg(column)
+                                       .arg(rows.columnCount()));
+}
+
 } // namespace
 
 Listbox::Listbox() : d(std::make_unique<Private>(*this)) {}
@@ -159,8 +161,6 @@ QWidget *Listbox::CreateWidget(QWidget *parent)
     d->ApplyScrollbars(*view);
     return view;
 }
-
-void Listbox::TabStopChanged() { d->ApplyFocusPolicy(); }
 
 void Listbox::AddRow(const QStringList &texts)
 {
@@ -205,6 +205,20 @@ std::int64_t Listbox::LastIndex() const
 {
     CheckedWidget();
     return d->lastIndex;
+}
+
+QString Listbox::Heading(std::int64_t column) const
+{
+    const ListModel &rows = d->Rows();
+    CheckColumn(rows, column);
+    return rows.Heading(static_cast<int>(column));
+}
+
+void Listbox::SetHeading(std::int64_t column, const QString &heading)
+{
+    ListModel &rows = d->Rows();
+    CheckColumn(rows, column);
+    rows.SetHeading(static_cast<int>(column), heading);
 }
 
 std::int64_t Listbox::ColumnCount() const { return d->Rows().columnCount(); }
@@ -325,14 +339,13 @@ void Listbox::SetProperty(std::string_view name, const PropertyValue &value)
         T::Setter("HasHeader", &Listbox::SetHasHeader),
         T::Setter("HasHorizontalScrollbar", &Listbox::SetHasHorizontalScrollbar),
         T::Setter("HasVerticalScrollbar", &Listbox::SetHasVerticalScrollbar),
-        // The list scrolls by itself, has no headings to pick, shows no focus
-        // ring, never drags or expands rows and is bound to no data source;
-        // the values are kept as given.
+        // The list scrolls by itself, has no headings to pick, never drags or
+        // expands rows and is bound to no data source; the values are kept as
+        // given.
         T::Inert<std::int64_t>("_ScrollOffset"),
         T::Inert<std::int64_t>("_ScrollWidth"),
         T::Inert<std::int64_t>("HeadingIndex"),
         T::Inert<bool>("DropIndicatorVisible"),
-        T::Inert<bool>("AllowFocusRing"),
         T::Inert<bool>("AllowRowDragging"),
         T::Inert<bool>("AllowRowReordering"),
         T::Inert<bool>("AllowExpandableRows"),

@@ -42,6 +42,11 @@ public:
     // The index of the row added last; -1 while none was added.
     std::int64_t LastIndex() const;
 
+    // A column's heading: shown above it only with HasHeader, but always the
+    // column's name to a screen reader.
+    QString Heading(std::int64_t column) const;
+    void SetHeading(std::int64_t column, const QString &heading);
+
     std::int64_t ColumnCount() const;
     // 1 to 256 columns; other counts are clamped to that range.
     void SetColumnCount(std::int64_t count);
@@ -67,6 +72,7 @@ public:
     Event<bool(Listbox &, Graphics &, std::int64_t row, std::int64_t column)> CellBackgroundPaint;
 
     void SetProperty(std::string_view name, const PropertyValue &value) override;
+    bool TakesFocus() const override { return TabStop(); }
     void RaiseOpen() override;
 
     // Runtime side, for tests: whether a cell editor is open, and where.
@@ -78,7 +84,6 @@ public:
 
 protected:
     QWidget *CreateWidget(QWidget *parent) override;
-    void TabStopChanged() override;
 
 private:
     struct Private;

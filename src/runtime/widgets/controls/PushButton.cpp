@@ -86,11 +86,6 @@ QWidget *PushButton::CreateWidget(QWidget *parent)
     return widget;
 }
 
-void PushButton::TabStopChanged()
-{
-    CheckedWidget()->setFocusPolicy(TabStop() ? Qt::StrongFocus : Qt::NoFocus);
-}
-
 QString PushButton::Caption() const { return AsButton(CheckedWidget())->text(); }
 
 void PushButton::SetCaption(const QString &caption) { AsButton(CheckedWidget())->setText(caption); }

@@ -24,13 +24,13 @@ public:
     Event<void(PushButton &)> Action;
 
     void SetProperty(std::string_view name, const PropertyValue &value) override;
+    bool TakesFocus() const override { return TabStop(); }
 
     // Presses the button as a click would (raises Action once).
     void Push();
 
 protected:
     QWidget *CreateWidget(QWidget *parent) override;
-    void TabStopChanged() override;
 
 private:
     FontSettings m_font;

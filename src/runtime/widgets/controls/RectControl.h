@@ -1,6 +1,7 @@
 #pragma once
 
 #include "runtime/core/Control.h"
+#include "runtime/widgets/controls/Accessible.h"
 
 #include <QPointer>
 #include <QString>
@@ -44,21 +45,56 @@ public:
     void SetTabIndex(std::int64_t tabIndex);
     bool TabStop() const { return m_tabStop; }
     void SetTabStop(bool tabStop);
+    // A ring around the control while it has the keyboard focus.
+    bool AllowFocusRing() const { return m_focusRing; }
+    void SetAllowFocusRing(bool allow);
+
+    // What a screen reader is told (Accessible.h). The role and the label
+    // apply to the runtime's own controls (canvases, labels); the controls Qt
+    // draws itself (buttons, sliders, lists) keep Qt's role and take the name.
+    Accessible::Role AccessibleRole() const { return m_accessibleRole; }
+    void SetAccessibleRole(Accessible::Role role);
+    QString AccessibleName() const { return m_accessibleName; }
+    void SetAccessibleName(const QString &name);
+    // The name of the control whose text names this one, as a caption names
+    // the field below it; empty for none.
+    QString AccessibleLabel() const { return m_accessibleLabel; }
+    void SetAccessibleLabel(const QString &controlName);
 
     void SetProperty(std::string_view name, const PropertyValue &value) override;
 
     // The Qt widget that draws the control; null before it belongs to a window.
     QWidget *Widget() const;
 
-    // Runtime side: shows or hides the widget after a container changed.
+    // Runtime side: shows or hides the widget after a container or the
+    // window's size changed. A control wholly outside its window's content
+    // area cannot be seen, so it takes no keyboard focus there.
     void UpdateShown() override;
+
+    // Runtime side, for screen readers: the role the control is read as
+    // (never Automatic), what it reads as now, and its press, which does what
+    // a click does; a control that is hidden or disabled cannot be pressed.
+    Accessible::Role ReadAs() const;
+    virtual Accessible::Description Reading() const;
+    virtual bool CanPress() const { return false; }
+    virtual void Press() {}
+    // The control named by AccessibleLabel, or null.
+    RectControl *AccessibleLabelControl() const;
+    // The control this one is embedded in (InitialParent), or null.
+    RectControl *Container() const;
+    // Whether the control takes the keyboard focus at all when it can be
+    // seen (buttons, sliders, lists do as tab stops; pictures and texts never).
+    virtual bool TakesFocus() const { return false; }
 
 protected:
     void AttachToWindow(ControlHost &host, std::weak_ptr<runtime::Window> window) override;
     virtual QWidget *CreateWidget(QWidget *parent) = 0;
     QWidget *CheckedWidget() const;
-    RectControl *Container() const;
-    virtual void TabStopChanged();
+    void UpdateFocus();
+    // The role Automatic stands for in the control's class.
+    virtual Accessible::Role AutomaticRole() const { return Accessible::Role::Picture; }
+    // The name given by the program or by the labelling control.
+    QString GivenName() const;
 
 private:
     void UpdateGeometry();
@@ -71,8 +107,14 @@ private:
     std::int64_t m_height = 0;
     bool m_visible = true;
     bool m_tabStop = true;
+    bool m_focusRing = false;
     std::int64_t m_tabIndex = 0;
     QString m_initialParent;
+    // The focus ring's watcher, a child of the widget.
+    QPointer<QObject> m_ring;
+    Accessible::Role m_accessibleRole = Accessible::Role::Automatic;
+    QString m_accessibleName;
+    QString m_accessibleLabel;
 };
 
 } // namespace tickora::runtime

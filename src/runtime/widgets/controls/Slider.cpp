@@ -42,11 +42,6 @@ QWidget *Slider::CreateWidget(QWidget *parent)
     return widget;
 }
 
-void Slider::TabStopChanged()
-{
-    CheckedWidget()->setFocusPolicy(TabStop() ? Qt::StrongFocus : Qt::NoFocus);
-}
-
 std::int64_t Slider::Value() const { return AsSlider(CheckedWidget())->value(); }
 
 void Slider::SetValue(std::int64_t value) { AsSlider(CheckedWidget())->setValue(ToQtInt(value)); }

@@ -36,10 +36,10 @@ public:
     Event<void(Slider &)> ValueChanged;
 
     void SetProperty(std::string_view name, const PropertyValue &value) override;
+    bool TakesFocus() const override { return TabStop(); }
 
 protected:
     QWidget *CreateWidget(QWidget *parent) override;
-    void TabStopChanged() override;
 
 private:
     bool m_transparent = true;

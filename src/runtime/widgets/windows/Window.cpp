@@ -5,8 +5,10 @@
 #include "runtime/widgets/controls/Picture.h"
 #include "runtime/widgets/windows/WindowRegistry.h"
 
+#include <QAccessibleWidget>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
@@ -31,10 +33,30 @@ protected:
         RunCallback([this] { m_owner.Close(); });
     }
     void moveEvent(QMoveEvent *) override { m_owner.FrameMoved(); }
+    void keyPressEvent(QKeyEvent *event) override
+    {
+        if (m_owner.RaiseKeyDown(*event))
+            event->accept();
+        else
+            QWidget::keyPressEvent(event);
+    }
+    void keyReleaseEvent(QKeyEvent *event) override
+    {
+        m_owner.KeyReleased(*event);
+        QWidget::keyReleaseEvent(event);
+    }
 
 private:
     Window &m_owner;
 };
+
+// To screen readers the frame is a window (a "frame" in AT-SPI) named by its
+// title, not an anonymous filler.
+QAccessibleInterface *FrameInterface(const QString &, QObject *object)
+{
+    auto *frame = dynamic_cast<WindowFrame *>(object);
+    return frame ? new QAccessibleWidget(frame, QAccessible::Window) : nullptr;
+}
 
 // The content area: the window's background colour and backdrop picture, and
 // the parent of every control widget.
@@ -70,6 +92,8 @@ int ToInt(std::int64_t value)
 
 Window::Window()
 {
+    static const bool framesKnown = (QAccessible::installFactory(&FrameInterface), true);
+    (void)framesKnown;
     auto *frame = new WindowFrame(*this);
     auto *content = new ContentArea(*this, frame);
     m_frameObject = frame;
@@ -145,6 +169,9 @@ void Window::Constructor()
             control->RaiseOpen();
         if (HandlesEvent(QStringLiteral("Open")))
             Event_Open();
+        ApplyTabOrder();
+        if (!m_closed && HandlesEvent(QStringLiteral("KeyDown")))
+            Widget()->setFocus(Qt::OtherFocusReason);
     } catch (...) {
         // A window that could not be built is not a window the user closed:
         // the failure, not an ordinary quit, decides how the program ends.

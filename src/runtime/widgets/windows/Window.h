@@ -19,6 +19,7 @@
 #include <optional>
 #include <vector>
 
+class QKeyEvent;
 class QWidget;
 class QMenuBar;
 class QPainter;
@@ -36,6 +37,11 @@ class Picture;
 // itself, each only when the class's description lists it. While the runtime
 // holds a window it is its class's implicit instance (WindowRegistry.h);
 // Close ends that.
+//
+// Tab moves the keyboard focus through the controls in the order of their
+// TabIndex (within each container), as the window was built. A window whose
+// class handles KeyDown opens with the focus on itself rather than on a
+// control, since its keys work whichever control has the focus.
 class Window : public Object, public ControlHost, public std::enable_shared_from_this<Window> {
 public:
     Window();
@@ -72,6 +78,15 @@ public:
     virtual void Layout();
     virtual void Event_Open();
     virtual bool Event_MouseDown(std::int64_t x, std::int64_t y);
+    // A key that no control took, pressed alone or with Shift. The key is
+    // the text it types, or for these keys a control character: Return
+    // "\r", keypad Enter chr(3), Backspace chr(8), Tab chr(9), Escape
+    // chr(27), Delete chr(127), the arrows left, right, up, down chr(28) to
+    // chr(31). Other keys, and the keypad's own keys while Num Lock is off,
+    // are not raised. A key held down is raised once: the platform's repeats
+    // of it are not. While the user types into a text field every key is
+    // the field's. True means the window took the key.
+    virtual bool Event_KeyDown(const QString &key);
     virtual void AddMenuHandlers(Ref<Object> target);
 
     virtual const ClassDescription &Description() const = 0;
@@ -135,6 +150,8 @@ public:
     void UpdateShownControls() override;
     QObject *ControlArea() const override;
     void RaiseMouseDown(std::int64_t x, std::int64_t y);
+    bool RaiseKeyDown(const QKeyEvent &event);
+    void KeyReleased(const QKeyEvent &event);
     void PaintContent(QPainter &painter);
     void FrameMoved();
     // Runs this window's own handler bound to the item name.
@@ -178,6 +195,7 @@ private:
     void CloseWindow(bool lastEndsProgram);
     void ApplyGeometry();
     void ApplyWindowFlags();
+    void ApplyTabOrder();
     void ShowNow();
     std::int64_t MenuBarHeight() const;
 
@@ -213,6 +231,8 @@ private:
     bool m_shown = false;
     bool m_closed = false;
     double m_opacity = 1.0;
+    // The key let go last, and when (the platform's time of the event).
+    std::pair<int, unsigned long> m_released;
 };
 
 } // namespace tickora::runtime

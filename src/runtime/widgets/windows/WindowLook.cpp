@@ -100,6 +100,8 @@ void Window::ApplyGeometry()
     }
     m_menuKeys->SetEnabled(menuHeight == 0);
     ContentWidget()->setGeometry(0, menuHeight, width, height);
+    // What lies outside the content area can no longer be seen, or now can.
+    UpdateShownControls();
     const QSize total(width, height + menuHeight);
     if (m_resizeable) {
         Widget()->setMinimumSize(std::min(ToInt(m_minWidth), width),
