@@ -5,13 +5,14 @@
 # of leaving (Ctrl+Q, the window's close request) ending the process cleanly,
 # the application menu's shortcuts and the menu itself from the About and
 # donation windows, which come back when the menu asks for them minimised,
-# the choice of the X display in a Wayland session, that typing reaches a
-# lap's note and nothing else of the lap list, the watch driven by keys alone
-# and through a screen reader's view of it (AT-SPI), and the end that comes
-# when the X server goes away or there is no display at all. The cases run once
-# on a bare X server and once under a window manager (openbox), where places
-# are those of the window's frame; the opacity slider is checked on screen
-# under a compositor (xcompmgr).
+# the choice of the X display in a Wayland session and of Wayland where that
+# display does not answer, that typing reaches a lap's note and nothing else
+# of the lap list, the watch driven by keys alone and through a screen
+# reader's view of it (AT-SPI), and the end that comes when the X server goes
+# away or there is no display at all. The cases run once on a bare X server
+# and once under a window manager (openbox), where places are those of the
+# window's frame; the opacity slider is checked on screen under a compositor
+# (xcompmgr), and the start on Wayland under weston in a bare X server.
 #
 # Usage: run_e2e.sh /path/to/tickora  (TICKORA_E2E_CASES="case_a case_b" runs only those)
 set -euo pipefail
@@ -778,6 +779,48 @@ case_wayland_session_opens_on_the_x_display() {
     weston_pid=
 }
 
+# A Wayland session whose DISPLAY names an X server that is not there (left
+# over, or not up yet): the program starts on Wayland with its one notice
+# instead of ending, and its window takes Ctrl+Q, which ends it with status 0.
+# Weston runs in the case's X server, which gives it a keyboard (its headless
+# back end has none). A key reaches a Wayland client only in a window that
+# is shown and active, so Ctrl+Q is pressed until the program ends.
+case_stale_display_in_a_wayland_session_starts_on_wayland() {
+    start_xvfb 1024 768
+    local socket=tickora-e2e-stale compositor number=900
+    weston --backend=x11-backend.so --use-pixman --socket="$socket" --idle-time=0 --width=1024 --height=768 \
+        >"$work/weston.log" 2>&1 &
+    weston_pid=$!
+    weston_shown() {
+        kill -0 "$weston_pid" 2>/dev/null || { cat "$work/weston.log" >&2; fail "weston exited"; }
+        [[ -S "$XDG_RUNTIME_DIR/$socket" ]] &&
+            compositor=$(xdotool search --onlyvisible --class '^Weston Compositor$' 2>/dev/null | head -n 1) &&
+            [[ -n "$compositor" ]]
+    }
+    poll 10 weston_shown || fail "weston did not come up within 10 s"
+    while [[ -e /tmp/.X11-unix/X$number || -e /tmp/.X$number-lock ]]; do
+        ((number += 1))
+    done
+    app_log="$work/app-$current_case.log"
+    env -u QT_QPA_PLATFORM DISPLAY=":$number" WAYLAND_DISPLAY="$socket" XDG_SESSION_TYPE=wayland \
+        "$tickora" >"$app_log" 2>&1 &
+    app_pid=$!
+    focus_window "$compositor"
+    quits_on_ctrl_q() {
+        kill -0 "$app_pid" 2>/dev/null || return 0
+        xdotool key --clearmodifiers ctrl+q
+        poll 1 app_gone
+    }
+    poll 10 quits_on_ctrl_q || fail "still running 10 s after start, Ctrl+Q pressed all along"
+    expect_clean_exit 1 "Ctrl+Q"
+    local said
+    said=$(<"$app_log")
+    [[ "$said" == "Tickora: Running as a native Wayland client:"* && "$said" != *$'\n'* ]] ||
+        fail "the program said \"$said\", expected just its notice of running on Wayland"
+    stop_pid "$weston_pid"
+    weston_pid=
+}
+
 # A log-out, or an XWayland restart: the X server goes away under the running
 # program, with the watch counting, a lap taken and the About window open.
 case_losing_the_display_ends_with_status_1() {
@@ -1089,6 +1132,10 @@ no_display_cases=(
 window_manager_cases=(
     case_opacity_slider_blends_on_screen
 )
+# What runs under a Wayland compositor of its own, in a bare X server.
+wayland_cases=(
+    case_stale_display_in_a_wayland_session_starts_on_wayland
+)
 
 for desktop in bare openbox; do
     for name in "${every_desktop_cases[@]}"; do
@@ -1097,6 +1144,10 @@ for desktop in bare openbox; do
 done
 desktop=openbox
 for name in "${window_manager_cases[@]}"; do
+    run_case "$name"
+done
+desktop=bare
+for name in "${wayland_cases[@]}"; do
     run_case "$name"
 done
 desktop=none

@@ -12,13 +12,17 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFile>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 
 #include <future>
 #include <memory>
+#include <optional>
 #include <stdexcept>
+#include <tuple>
+#include <vector>
 
 namespace tickora::testing {
 namespace {
@@ -181,9 +185,55 @@ TEST(Platform, PrefersAnXDisplayAndOwnsUpToNativeWayland)
     }
 }
 
+// DISPLAY may name an X server that is gone or not up yet, and only a
+// connection tells. In a Wayland session such a display leaves the program on
+// Wayland, with its notice; the X display is asked only where the answer
+// decides. From the process's own environment: a display nobody serves does
+// not answer.
+TEST(Platform, AnXDisplayThatDoesNotAnswerLeavesWaylandInAWaylandSession)
+{
+    struct Case { const char *what; runtime::PlatformEnvironment environment; bool answers; const char *platform; bool notice; int asked; };
+    const Case cases[] = {
+        {"Wayland session, X gone", {{}, u":99"_s, u"wayland-0"_s, u"wayland"_s}, false, "wayland", true, 1},
+        {"socket not named, X gone", {{}, u":99"_s, {}, u"wayland"_s}, false, "wayland", true, 1},
+        {"Wayland session, X answers", {{}, u":0"_s, u"wayland-0"_s, u"wayland"_s}, true, "xcb", false, 1},
+        {"X11 session, X gone", {{}, u":99"_s, {}, u"x11"_s}, false, "xcb", false, 0},
+        {"user chose X, X gone", {u"xcb"_s, u":99"_s, u"wayland-0"_s, u"wayland"_s}, false, "", false, 0},
+    };
+    for (const Case &c : cases) {
+        runtime::PlatformEnvironment environment = c.environment;
+        int asked = 0;
+        environment.xDisplayAnswers = [&] {
+            ++asked;
+            return c.answers;
+        };
+        const runtime::PlatformChoice choice = runtime::ChoosePlatform(environment);
+        EXPECT_EQ(std::tuple(choice.platform, !choice.notice.isEmpty(), asked),
+                  std::tuple(QString::fromLatin1(c.platform), c.notice, c.asked))
+            << c.what;
+    }
+
+    int number = 900;
+    while (QFile::exists(u"/tmp/.X11-unix/X%1"_s.arg(number)) || QFile::exists(u"/tmp/.X%1-lock"_s.arg(number)))
+        ++number;
+    const char *names[] = {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY", "XDG_SESSION_TYPE"};
+    std::vector<std::optional<QByteArray>> saved;
+    for (const char *name : names)
+        saved.push_back(qEnvironmentVariableIsSet(name) ? std::optional(qgetenv(name)) : std::nullopt);
+    qunsetenv("QT_QPA_PLATFORM");
+    qputenv("DISPLAY", ":" + QByteArray::number(number));
+    qputenv("WAYLAND_DISPLAY", "wayland-0");
+    qputenv("XDG_SESSION_TYPE", "wayland");
+    const runtime::PlatformChoice choice = runtime::ChoosePlatform(runtime::ProcessPlatformEnvironment());
+    for (std::size_t i = 0; i < saved.size(); ++i)
+        saved[i] ? qputenv(names[i], *saved[i]) : qunsetenv(names[i]);
+    EXPECT_EQ(choice.platform, u"wayland"_s) << "DISPLAY=:" << number;
+}
+
 // The line a program without its display ends with names the display that
 // was tried: the X display for Qt's X11 plug-in, the Wayland socket for its
-// Wayland plug-in, whichever the environment names when Qt chose; and where
+// Wayland plug-in (and the X display first where that did not answer),
+// whichever the environment names when Qt chose; and where
 // the plug-in is not one of a display, nothing, so that Qt's own words stand.
 TEST(Platform, DisplayMessagesNameTheDisplayThatWasTried)
 {
@@ -193,6 +243,7 @@ TEST(Platform, DisplayMessagesNameTheDisplayThatWasTried)
         {"X asked for, none named", {u"xcb"_s, {}, u"wayland-0"_s, {}}, "xcb", "cannot open an X display: DISPLAY is not set"},
         {"Wayland asked for", {u"wayland"_s, u":0"_s, u"w-1"_s, {}}, "wayland", "cannot open Wayland display w-1"},
         {"Wayland list, default socket", {u"wayland;xcb"_s, {}, {}, {}}, " wayland;xcb", "cannot open Wayland display wayland-0"},
+        {"Wayland, X did not answer", {{}, u":99"_s, u"w-1"_s, u"wayland"_s}, "wayland", "cannot open display :99, nor Wayland display w-1"},
         {"Qt's choice, X named", {{}, u":1"_s, u"w-1"_s, {}}, "", "cannot open display :1"},
         {"Qt's choice, Wayland named", {{}, {}, u"w-1"_s, u"wayland"_s}, "", "cannot open Wayland display w-1"},
         {"Qt's choice, nothing named", {{}, {}, {}, {}}, "", "no display to open: neither DISPLAY nor WAYLAND_DISPLAY is set"},

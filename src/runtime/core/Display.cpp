@@ -21,12 +21,15 @@ QString XDisplay(const PlatformEnvironment &environment)
                                          : QStringLiteral("cannot open display %1").arg(environment.display);
 }
 
-QString WaylandDisplay(const PlatformEnvironment &environment)
+QString WaylandName(const PlatformEnvironment &environment)
 {
     // The name the Wayland client library falls back on.
-    const QString name =
-        environment.waylandDisplay.isEmpty() ? QStringLiteral("wayland-0") : environment.waylandDisplay;
-    return QStringLiteral("cannot open Wayland display %1").arg(name);
+    return environment.waylandDisplay.isEmpty() ? QStringLiteral("wayland-0") : environment.waylandDisplay;
+}
+
+QString WaylandDisplay(const PlatformEnvironment &environment)
+{
+    return QStringLiteral("cannot open Wayland display %1").arg(WaylandName(environment));
 }
 
 // A message of Qt's, kept back while the display is being opened.
@@ -112,8 +115,14 @@ xcb_connection_t *XConnection()
 QString CannotOpenDisplayMessage(const PlatformEnvironment &environment, const QString &platform)
 {
     const QString tried = platform.trimmed();
-    if (tried.startsWith(QLatin1String("wayland")))
+    if (tried.startsWith(QLatin1String("wayland"))) {
+        // Wayland though DISPLAY is set and the user chose nothing: the X
+        // display was tried first and did not answer.
+        if (environment.qpaPlatform.trimmed().isEmpty() && !environment.display.isEmpty())
+            return QStringLiteral("cannot open display %1, nor Wayland display %2")
+                .arg(environment.display, WaylandName(environment));
         return WaylandDisplay(environment);
+    }
     if (tried.startsWith(QLatin1String("xcb")))
         return XDisplay(environment);
     if (!tried.isEmpty())

@@ -8,11 +8,13 @@
 #include <QAccessibleWidget>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWidget>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -25,6 +27,12 @@ namespace {
 class WindowFrame final : public QWidget {
 public:
     explicit WindowFrame(Window &owner) : m_owner(owner) { setAttribute(Qt::WA_DeleteOnClose, false); }
+
+    // Whether the window may be minimised although Qt counts it as shown: a
+    // Wayland compositor never tells a window that it is minimised, and Qt
+    // takes it as shown again as soon as it has asked. Minimised it stays
+    // until the window is active again.
+    bool MayBeMinimised() const { return m_minimised; }
 
 protected:
     void closeEvent(QCloseEvent *event) override
@@ -45,9 +53,30 @@ protected:
         m_owner.KeyReleased(*event);
         QWidget::keyReleaseEvent(event);
     }
+    void showEvent(QShowEvent *) override
+    {
+        // Minimising comes from the program or from the title bar's button,
+        // which Qt draws on Wayland; either way the state says so, if only
+        // for a moment.
+        if (!m_watching && windowHandle() && QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+            m_watching = true;
+            connect(windowHandle(), &QWindow::windowStateChanged, this, [this](Qt::WindowState state) {
+                if (state == Qt::WindowMinimized)
+                    m_minimised = true;
+            });
+        }
+    }
+    void changeEvent(QEvent *event) override
+    {
+        if (event->type() == QEvent::ActivationChange && isActiveWindow())
+            m_minimised = false;
+        QWidget::changeEvent(event);
+    }
 
 private:
     Window &m_owner;
+    bool m_watching = false;
+    bool m_minimised = false;
 };
 
 // To screen readers the frame is a window (a "frame" in AT-SPI) named by its
@@ -211,8 +240,16 @@ void Window::ShowNow()
     // window manager without a task bar the user would have no way back to
     // it. Leaving the minimised state maps it again; the activation waits
     // for the window manager to have mapped it.
-    if (widget.windowState() & Qt::WindowMinimized)
+    if (widget.windowState() & Qt::WindowMinimized) {
         widget.setWindowState(widget.windowState() & ~Qt::WindowMinimized);
+    } else if (static_cast<WindowFrame &>(widget).MayBeMinimised()) {
+        // A Wayland compositor takes no request to bring a minimised window
+        // back (and weston, for one, takes no request to activate it either).
+        // Hidden and shown again, the window is a new one to the compositor,
+        // which shows it where it pleases: a native Wayland window cannot
+        // place itself anyway.
+        widget.hide();
+    }
     widget.show();
     widget.raise();
     widget.activateWindow();
