@@ -2,6 +2,7 @@
 
 #include "runtime/widgets/controls/ListCells.h"
 #include "runtime/widgets/controls/ListModel.h"
+#include "runtime/widgets/controls/ListScrollBar.h"
 #include "runtime/widgets/controls/Listbox.h"
 
 #include <QHeaderView>
@@ -18,11 +19,22 @@ namespace tickora::runtime::detail {
 ListView::ListView(Listbox &owner, QWidget *parent)
     : QTableView(parent), m_owner(owner), m_rows(new ListModel(this)), m_cells(new CellDelegate(owner, *m_rows, this))
 {
+    // Before the model arrives, so every range the view sets lands on this
+    // bar. The view follows the old bar's value and actions through
+    // connections that go with it; they are made again for this one.
+    setVerticalScrollBar(new ListScrollBar);
+    connect(verticalScrollBar(), &QScrollBar::actionTriggered, this, &ListView::verticalScrollbarAction);
+    connect(verticalScrollBar(), &QScrollBar::valueChanged, this, &ListView::verticalScrollbarValueChanged);
     // Hidden before the model arrives, so setting it does not size headers
     // the list never shows (the owner shows one again when asked).
     verticalHeader()->hide();
     horizontalHeader()->hide();
     setModel(m_rows);
+    // Qt lays out and repaints every row in sight whenever the number of
+    // rows changes, though a new row usually lands below them (see
+    // RowCountChanged).
+    disconnect(verticalHeader(), SIGNAL(sectionCountChanged(int,int)), this, SLOT(rowCountChanged(int,int)));
+    connect(verticalHeader(), &QHeaderView::sectionCountChanged, this, &ListView::RowCountChanged);
     setItemDelegate(m_cells);
     // Only the program opens a cell for editing (EditCell).
     setEditTriggers(NoEditTriggers);
@@ -101,6 +113,29 @@ void ListView::updateGeometries()
     QTableView::updateGeometries();
     if (!m_scrollsSideways)
         horizontalScrollBar()->setRange(0, 0);
+}
+
+// Rows are only ever added at the end (ListModel::Append): the rows above
+// stay where they are, so the scroll range is set afresh and only the new
+// rows and the slots below them, whose row numbers moved on, are painted
+// again. The rows do move when the list was scrolled to its end, where the
+// last row sits at the bottom edge rather than a row at the top; then, and
+// for fewer rows (a clear), all of it is laid out and painted again.
+void ListView::RowCountChanged(int before, int after)
+{
+    if (after <= before || !isVisible()) {
+        rowCountChanged(before, after);
+        return;
+    }
+    const int offset = verticalHeader()->offset();
+    updateGeometries();
+    if (verticalHeader()->offset() != offset) {
+        viewport()->update();
+        return;
+    }
+    const int top = std::max(rowViewportPosition(before), 0);
+    if (top < viewport()->height())
+        viewport()->update(0, top, viewport()->width(), viewport()->height() - top);
 }
 
 void ListView::paintEvent(QPaintEvent *event)
