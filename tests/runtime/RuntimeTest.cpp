@@ -8,6 +8,7 @@
 #include "runtime/core/Display.h"
 #include "runtime/widgets/controls/Label.h"
 #include "runtime/core/Platform.h"
+#include "runtime/core/StartEnvironment.h"
 #include "runtime/core/Timer.h"
 
 #include <QAction>
@@ -18,6 +19,7 @@
 
 #include <future>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 
 namespace tickora::testing {
@@ -203,6 +205,31 @@ TEST(Platform, DisplayMessagesNameTheDisplayThatWasTried)
                   QString::fromUtf8(c.line))
             << c.what;
     }
+}
+
+// The switches Qt reads while it starts hold for that time only; afterwards
+// each variable is as it was (unset, set, set but empty), even one set twice,
+// so a browser started later inherits none of them.
+TEST(Platform, StartSwitchesAreGoneOnceQtHasStarted)
+{
+    const char *name = "TICKORA_TEST_START_SWITCH";
+    const std::optional<QByteArray> befores[] = {std::nullopt, QByteArray("the user's"), QByteArray("")};
+    for (const std::optional<QByteArray> &before : befores) {
+        SCOPED_TRACE(before ? "set to \"" + before->toStdString() + '"' : std::string("unset"));
+        if (before)
+            qputenv(name, *before);
+        else
+            qunsetenv(name);
+        {
+            runtime::StartEnvironment startup;
+            startup.Set(name, "1");
+            startup.Set(name, "2");
+            EXPECT_EQ(qgetenv(name), "2");
+        }
+        EXPECT_EQ(qEnvironmentVariableIsSet(name), before.has_value());
+        EXPECT_EQ(qgetenv(name), before.value_or(QByteArray()));
+    }
+    qunsetenv(name);
 }
 
 // A page that cannot be opened fails loudly, and the runtime's message box

@@ -2,6 +2,7 @@
 
 #include "runtime/core/Display.h"
 #include "runtime/core/Platform.h"
+#include "runtime/core/StartEnvironment.h"
 #include "runtime/widgets/application/Application.h"
 #include "runtime/widgets/controls/Picture.h"
 #include "runtime/widgets/windows/Menu.h"
@@ -32,20 +33,20 @@ void MakeQApplication(int &argc, char **argv, const QString &applicationName)
     const QString platform = choice.platform.isEmpty() ? environment.qpaPlatform : choice.platform;
     OpenDisplay(
         [&argc, argv, &choice] {
-            if (choice.platform.isEmpty()) {
-                OwnApplication() = std::make_unique<QApplication>(argc, argv);
-                return;
-            }
-            // Qt reads the variable only while it starts; a browser that
-            // ShowURL starts later must not inherit our choice.
-            const bool wasSet = qEnvironmentVariableIsSet("QT_QPA_PLATFORM");
-            const QByteArray before = qgetenv("QT_QPA_PLATFORM");
-            qputenv("QT_QPA_PLATFORM", choice.platform.toLocal8Bit());
+            // Qt reads these only while it starts; a browser that ShowURL
+            // starts later inherits none of them.
+            StartEnvironment startup;
+            if (!choice.platform.isEmpty())
+                startup.Set("QT_QPA_PLATFORM", choice.platform.toLocal8Bit());
+            // X11 only: Qt sends window images through shared memory, and
+            // before it paints over an area it sent that way it waits for
+            // the X server to have read it. The labels that count repaint
+            // the same small area every second, so each tick cost a round
+            // trip, which woke the main thread and Qt's X reader thread a
+            // second time. Small images through the connection itself cost
+            // no more CPU and wait for nothing.
+            startup.Set("QT_XCB_NO_MITSHM", "1");
             OwnApplication() = std::make_unique<QApplication>(argc, argv);
-            if (wasSet)
-                qputenv("QT_QPA_PLATFORM", before);
-            else
-                qunsetenv("QT_QPA_PLATFORM");
         },
         applicationName, environment, platform);
     // Once it runs at all: what will not work there.
