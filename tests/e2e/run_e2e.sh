@@ -424,10 +424,14 @@ case_close_request_quits() {
     protocols=$(xprop -id "$window" WM_PROTOCOLS) || fail "cannot read WM_PROTOCOLS"
     [[ "$protocols" == *WM_DELETE_WINDOW* ]] ||
         fail "the window does not take part in WM_DELETE_WINDOW: $protocols"
-    # Our own icon (80 and 160 pixels), not the toolkit's stand-in.
+    # Our own icon (80 and 160 pixels), not the toolkit's stand-in; it comes
+    # just after the window's first frame.
     local icons
-    icons=$(xprop -id "$window" _NET_WM_ICON | grep -o 'Icon ([0-9]* x [0-9]*)' | tr '\n' ' ' || true)
-    [[ "$icons" == *"Icon (80 x 80)"*"Icon (160 x 160)"* ]] || fail "the window's icons are: ${icons:-none}"
+    icons_set() {
+        icons=$(xprop -id "$window" _NET_WM_ICON | grep -o 'Icon ([0-9]* x [0-9]*)' | tr '\n' ' ' || true)
+        [[ "$icons" == *"Icon (80 x 80)"*"Icon (160 x 160)"* ]]
+    }
+    poll 5 icons_set || fail "the window's icons are: ${icons:-none}"
     send_close_request
     expect_clean_exit 10 "the close request"
 }

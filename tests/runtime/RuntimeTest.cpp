@@ -7,6 +7,8 @@
 #include "runtime/widgets/controls/Canvas.h"
 #include "runtime/core/Display.h"
 #include "runtime/widgets/controls/Label.h"
+#include "runtime/widgets/controls/Picture.h"
+#include "runtime/widgets/application/Lifecycle.h"
 #include "runtime/core/Platform.h"
 #include "runtime/core/StartEnvironment.h"
 #include "runtime/core/Timer.h"
@@ -65,6 +67,26 @@ protected:
         canvas = AddNamed<runtime::Canvas>(w, u"canvas"_s);
     });
 };
+
+// The window icon costs start-up nothing: it waits for a window's first
+// frame, then carries the program's own picture of it, the very pixels.
+TEST_F(Objects, WindowIconComesAfterTheFirstFrameWithTheProgramsOwnPixels)
+{
+    QPixmap pixels(8, 8);
+    pixels.fill(Qt::red);
+    const auto held = runtime::NewObject<runtime::Picture>(pixels, u"mark.png"_s);
+    QGuiApplication::setWindowIcon({});
+    runtime::RuntimeSetDesktopIdentity(u"tickora-test"_s, u"mark"_s, [held] { return held; });
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(QGuiApplication::windowIcon().isNull());
+
+    ASSERT_TRUE(ShowExposed(*window));
+    QTRY_VERIFY(!QGuiApplication::windowIcon().isNull());
+    const QIcon icon = QGuiApplication::windowIcon();
+    EXPECT_EQ(icon.availableSizes(), QList<QSize>{QSize(8, 8)});
+    EXPECT_EQ(icon.pixmap(QSize(8, 8)).cacheKey(), held->Pixmap().cacheKey());
+    QGuiApplication::setWindowIcon({});
+}
 
 // Each operation runs on a thread of its own, raises there, and changes nothing.
 TEST_F(Objects, TouchingTheUserInterfaceFromAnotherThreadRaises)

@@ -1,5 +1,6 @@
 #include "runtime/widgets/application/Lifecycle.h"
 
+#include "runtime/core/Boundary.h"
 #include "runtime/core/Display.h"
 #include "runtime/core/Platform.h"
 #include "runtime/core/StartEnvironment.h"
@@ -9,7 +10,9 @@
 #include "runtime/widgets/windows/WindowRegistry.h"
 
 #include <QApplication>
+#include <QWindow>
 
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 
@@ -56,6 +59,55 @@ void MakeQApplication(int &argc, char **argv, const QString &applicationName)
     }
 }
 
+// The window icon's pictures take a good part of start-up to decode, and no
+// one sees an icon before the window it belongs to. So the icon is made once
+// the first window's first frame is on screen: while Qt handles a window's
+// first expose event it paints and sends that frame, and the icon follows
+// on the next turn of the event loop, a few milliseconds later. Until then a
+// window manager shows its stand-in for a window without an icon, and a
+// desktop that knows the program by its desktop entry shows the entry's icon.
+class IconAfterFirstFrame final : public QObject {
+public:
+    // Qt's application object owns it until the icon is set.
+    IconAfterFirstFrame(QString picture, std::function<Ref<Picture>()> held)
+        : QObject(qApp), m_picture(std::move(picture)), m_held(std::move(held))
+    {
+        const QWindowList windows = QGuiApplication::topLevelWindows();
+        if (std::any_of(windows.cbegin(), windows.cend(), [](const QWindow *w) { return w->isExposed(); }))
+            SetSoon();
+        else
+            qApp->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Expose && watched->isWindowType()
+            && static_cast<QWindow *>(watched)->isExposed()) {
+            qApp->removeEventFilter(this);
+            SetSoon();
+        }
+        return false;
+    }
+
+private:
+    void SetSoon()
+    {
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                RunCallback([this] {
+                    QGuiApplication::setWindowIcon(Picture::IconFromApp(m_picture, m_held ? m_held() : nullptr));
+                });
+                deleteLater();
+            },
+            Qt::QueuedConnection);
+    }
+
+    QString m_picture;
+    std::function<Ref<Picture>()> m_held;
+};
+
 } // namespace
 
 void RuntimeInit(int &argc, char **argv, const QString &applicationName)
@@ -69,10 +121,11 @@ void RuntimeInit(int &argc, char **argv, const QString &applicationName)
     SetMenuCommandHandler(&DispatchMenuCommand);
 }
 
-void RuntimeSetDesktopIdentity(const QString &desktopEntry, const QString &iconPicture)
+void RuntimeSetDesktopIdentity(const QString &desktopEntry, const QString &iconPicture,
+                               std::function<Ref<Picture>()> heldIcon)
 {
     QGuiApplication::setDesktopFileName(desktopEntry);
-    QGuiApplication::setWindowIcon(Picture::IconFromApp(iconPicture));
+    new IconAfterFirstFrame(iconPicture, std::move(heldIcon));
 }
 
 void RunFrameworkInitialization(const std::function<void()> &lateStartup)
