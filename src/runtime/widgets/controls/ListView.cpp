@@ -115,23 +115,33 @@ void ListView::updateGeometries()
         horizontalScrollBar()->setRange(0, 0);
 }
 
-// Rows are only ever added at the end (ListModel::Append): the rows above
-// stay where they are, so the scroll range is set afresh and only the new
-// rows and the slots below them, whose row numbers moved on, are painted
-// again. The rows do move when the list was scrolled to its end, where the
-// last row sits at the bottom edge rather than a row at the top; then, and
-// for fewer rows (a clear), all of it is laid out and painted again.
+// Rows are only ever added at the end (ListModel::Append), and all rows are
+// of one height. The rows above a new one stay where they are, so only the
+// new rows and the slots below them, whose row numbers moved on, are painted
+// again. While the list already runs past its bottom edge and is not
+// scrolled to its end, a new row changes nothing else but the scroll
+// range, which is set here as Qt's layout sets it for rows of one height.
+// Otherwise Qt lays the list out (the scroll bar may appear), and all rows
+// are painted again only if that moved them, as it does when the list was
+// scrolled to its end, where the last row sits at the bottom edge. Fewer
+// rows (a clear) take Qt's own layout and full repaint.
 void ListView::RowCountChanged(int before, int after)
 {
     if (after <= before || !isVisible()) {
         rowCountChanged(before, after);
         return;
     }
-    const int offset = verticalHeader()->offset();
-    updateGeometries();
-    if (verticalHeader()->offset() != offset) {
-        viewport()->update();
-        return;
+    QScrollBar *bar = verticalScrollBar();
+    const int height = verticalHeader()->defaultSectionSize();
+    if (bar->maximum() > 0 && bar->value() < bar->maximum() && verticalScrollMode() == ScrollPerItem && height > 0) {
+        bar->setRange(0, after - std::clamp(viewport()->height() / height, 1, after));
+    } else {
+        const int offset = verticalHeader()->offset();
+        updateGeometries();
+        if (verticalHeader()->offset() != offset) {
+            viewport()->update();
+            return;
+        }
     }
     const int top = std::max(rowViewportPosition(before), 0);
     if (top < viewport()->height())
