@@ -3,6 +3,7 @@
 #include "app/App.h"
 #include "app/shared/Faces.h"
 #include "app/shared/MainMenuBar.h"
+#include "app/shared/Pictures.h"
 #include "app/shared/Version.h"
 #include "dialogs/AboutWindow.h"
 #include "dialogs/Donation.h"
@@ -42,8 +43,9 @@ void InitializeClasses()
 void SetUpRuntime(int &argc, char **argv)
 {
     runtime::RuntimeInit(argc, argv, QStringLiteral("Tickora"));
-    // The name of the desktop entry that packaging installs, and our icon.
-    runtime::RuntimeSetDesktopIdentity(QStringLiteral("tickora"), QStringLiteral("icon80"));
+    // The name of the desktop entry that packaging installs, and our icon,
+    // which shares its pixels with the About window's picture of it.
+    runtime::RuntimeSetDesktopIdentity(QStringLiteral("tickora"), QStringLiteral("icon80"), &icon80);
     UseLayoutFaces();
 }
 

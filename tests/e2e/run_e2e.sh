@@ -425,12 +425,26 @@ case_close_request_quits() {
     protocols=$(xprop -id "$window" WM_PROTOCOLS) || fail "cannot read WM_PROTOCOLS"
     [[ "$protocols" == *WM_DELETE_WINDOW* ]] ||
         fail "the window does not take part in WM_DELETE_WINDOW: $protocols"
-    # Our own icon (80 and 160 pixels), not the toolkit's stand-in.
+    # Our own icon (80 and 160 pixels), not the toolkit's stand-in; it comes
+    # just after the window's first frame.
     local icons
-    icons=$(xprop -id "$window" _NET_WM_ICON | grep -o 'Icon ([0-9]* x [0-9]*)' | tr '\n' ' ' || true)
-    [[ "$icons" == *"Icon (80 x 80)"*"Icon (160 x 160)"* ]] || fail "the window's icons are: ${icons:-none}"
+    icons_set() {
+        icons=$(xprop -id "$window" _NET_WM_ICON | grep -o 'Icon ([0-9]* x [0-9]*)' | tr '\n' ' ' || true)
+        [[ "$icons" == *"Icon (80 x 80)"*"Icon (160 x 160)"* ]]
+    }
+    poll 5 icons_set || fail "the window's icons are: ${icons:-none}"
     send_close_request
     expect_clean_exit 10 "the close request"
+}
+
+# The program's window images reach the X server through its connection,
+# not through shared memory (Lifecycle.cpp says why): an image in shared
+# memory would show as a writable shared mapping of the process, a segment
+# of the X server's (memfd) or a System V one.
+expect_no_shared_images() {
+    local shared
+    shared=$(awk '$2 ~ /^rw.s$/' "/proc/$app_pid/maps") || fail "cannot read the program's memory map"
+    [[ -z "$shared" ]] || fail "the program keeps window images in shared memory: $shared"
 }
 
 case_lap_grows_the_window_and_reset_shrinks_it() {
@@ -443,6 +457,7 @@ case_lap_grows_the_window_and_reset_shrinks_it() {
     click_content 483 82 # lap
     expect_geometry "442,0,$((opened_height + 210))" "after a lap"
     content_height=374
+    expect_no_shared_images
     click_content 76 82 # stop
     click_content 483 82 # reset
     expect_geometry "442,0,$opened_height" "after the reset"
@@ -745,6 +760,30 @@ case_the_application_menu_opens_in_the_about_and_donation_windows() {
     expect_back "$donation" "Spende chosen with Alt+T in the About window"
     choose_from_the_menu_in "$donation" F10
     expect_back "$about" "Information chosen with F10 in the donation window"
+    quit_with_ctrl_q
+}
+
+# A web page opens in a browser that inherits the environment the program
+# was started with, not the switches the program gives Qt while it starts:
+# the platform it chose (QT_QPA_PLATFORM unset here) nor the X images'
+# way (QT_XCB_NO_MITSHM). Qt starts the browser through xdg-open.
+case_the_browser_inherits_none_of_the_start_switches() {
+    start_xvfb 1440 900
+    mkdir -p "$work/bin"
+    printf '#!/bin/sh\nenv >"%s.part" && mv "%s.part" "%s"\n' \
+        "$work/browser-env" "$work/browser-env" "$work/browser-env" >"$work/bin/xdg-open"
+    chmod +x "$work/bin/xdg-open"
+    rm -f "$work/browser-env"
+    app_log="$work/app-$current_case.log"
+    env -u QT_QPA_PLATFORM PATH="$work/bin:$PATH" "$tickora" >"$app_log" 2>&1 &
+    app_pid=$!
+    wait_for_window
+    open_about_window
+    read_geometry "$about"
+    xdotool mousemove --sync "$((client_x + 141))" "$((client_y + 203))" click 1 # the web address
+    poll 5 test -s "$work/browser-env" || fail "no browser started within 5 s"
+    ! grep -E '^(QT_QPA_PLATFORM|QT_XCB_NO_MITSHM)=' "$work/browser-env" ||
+        fail "the browser inherited the switches above"
     quit_with_ctrl_q
 }
 
@@ -1120,6 +1159,7 @@ every_desktop_cases=(
     case_wayland_session_opens_on_the_x_display
     case_quit_lamp_quits
     case_close_request_quits
+    case_the_browser_inherits_none_of_the_start_switches
     case_losing_the_display_ends_with_status_1
     case_the_keyboard_alone_drives_the_watch
     case_a_screen_reader_finds_and_works_every_control

@@ -7,7 +7,10 @@
 #include "runtime/widgets/controls/Canvas.h"
 #include "runtime/core/Display.h"
 #include "runtime/widgets/controls/Label.h"
+#include "runtime/widgets/controls/Picture.h"
+#include "runtime/widgets/application/Lifecycle.h"
 #include "runtime/core/Platform.h"
+#include "runtime/core/StartEnvironment.h"
 #include "runtime/core/Timer.h"
 
 #include <QAction>
@@ -67,6 +70,26 @@ protected:
         canvas = AddNamed<runtime::Canvas>(w, u"canvas"_s);
     });
 };
+
+// The window icon costs start-up nothing: it waits for a window's first
+// frame, then carries the program's own picture of it, the very pixels.
+TEST_F(Objects, WindowIconComesAfterTheFirstFrameWithTheProgramsOwnPixels)
+{
+    QPixmap pixels(8, 8);
+    pixels.fill(Qt::red);
+    const auto held = runtime::NewObject<runtime::Picture>(pixels, u"mark.png"_s);
+    QGuiApplication::setWindowIcon({});
+    runtime::RuntimeSetDesktopIdentity(u"tickora-test"_s, u"mark"_s, [held] { return held; });
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(QGuiApplication::windowIcon().isNull());
+
+    ASSERT_TRUE(ShowExposed(*window));
+    QTRY_VERIFY(!QGuiApplication::windowIcon().isNull());
+    const QIcon icon = QGuiApplication::windowIcon();
+    EXPECT_EQ(icon.availableSizes(), QList<QSize>{QSize(8, 8)});
+    EXPECT_EQ(icon.pixmap(QSize(8, 8)).cacheKey(), held->Pixmap().cacheKey());
+    QGuiApplication::setWindowIcon({});
+}
 
 // Each operation runs on a thread of its own, raises there, and changes nothing.
 TEST_F(Objects, TouchingTheUserInterfaceFromAnotherThreadRaises)
@@ -254,6 +277,31 @@ TEST(Platform, DisplayMessagesNameTheDisplayThatWasTried)
                   QString::fromUtf8(c.line))
             << c.what;
     }
+}
+
+// The switches Qt reads while it starts hold for that time only; afterwards
+// each variable is as it was (unset, set, set but empty), even one set twice,
+// so a browser started later inherits none of them.
+TEST(Platform, StartSwitchesAreGoneOnceQtHasStarted)
+{
+    const char *name = "TICKORA_TEST_START_SWITCH";
+    const std::optional<QByteArray> befores[] = {std::nullopt, QByteArray("the user's"), QByteArray("")};
+    for (const std::optional<QByteArray> &before : befores) {
+        SCOPED_TRACE(before ? "set to \"" + before->toStdString() + '"' : std::string("unset"));
+        if (before)
+            qputenv(name, *before);
+        else
+            qunsetenv(name);
+        {
+            runtime::StartEnvironment startup;
+            startup.Set(name, "1");
+            startup.Set(name, "2");
+            EXPECT_EQ(qgetenv(name), "2");
+        }
+        EXPECT_EQ(qEnvironmentVariableIsSet(name), before.has_value());
+        EXPECT_EQ(qgetenv(name), before.value_or(QByteArray()));
+    }
+    qunsetenv(name);
 }
 
 // A page that cannot be opened fails loudly, and the runtime's message box

@@ -3,6 +3,7 @@
 #include "MainWindowFixture.h"
 
 #include <QApplication>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTableView>
 #include <QWheelEvent>
@@ -113,6 +114,60 @@ TEST_F(LapList, LapRowsArePaintedGreyAndTheAreaBelowDarkTeal)
         EXPECT_EQ(shot.pixelColor(x, rowHeight / 2 + 8), grey) << "row 0, column " << column;
         EXPECT_EQ(shot.pixelColor(x, rowHeight + rowHeight / 2 + 8), grey) << "row 1, column " << column;
         EXPECT_EQ(shot.pixelColor(x, 3 * rowHeight + rowHeight / 2), teal) << "below, column " << column;
+    }
+}
+
+// A lap repaints only what it changed: the new row and the slots below it
+// when they are in sight, the scroll bar when its look changed. The window as
+// shown after each step must be what a full repaint of it draws, at the points
+// where that drawing takes another course: rows still in sight, the first
+// rows below sight (the bar appears and shrinks), a long list (the bar no
+// longer changes), rows added in sight again once scrolled to the end, a
+// reset and laps after it.
+TEST_F(LapList, WhatLapsLeaveOnScreenIsWhatAFullRepaintDraws)
+{
+    auto *view = qobject_cast<QTableView *>(window->Listbox1()->Widget());
+    ASSERT_NE(view, nullptr);
+    QWidget *top = window->Widget();
+    const auto shown = [top] {
+        QCoreApplication::processEvents();
+        return top->screen()->grabWindow(top->winId()).toImage();
+    };
+    const auto lapsUpTo = [&](std::int64_t count) {
+        while (window->Listbox1()->ListCount() < count) {
+            AdvanceSeconds(1);
+            LapOrReset();
+            QCoreApplication::processEvents();
+        }
+    };
+    struct Step { const char *what; std::function<void()> act; };
+    const Step steps[] = {
+        {"lap 1", [&] { Start(); lapsUpTo(1); }},
+        {"lap 4, the last one in sight", [&] { lapsUpTo(4); }},
+        {"lap 7, below sight", [&] { lapsUpTo(7); }},
+        {"lap 47, the bar's handle at its smallest", [&] { lapsUpTo(47); }},
+        {"scrolled to the end", [&] { view->verticalScrollBar()->setValue(view->verticalScrollBar()->maximum()); }},
+        {"3 more laps, in sight at the end", [&] { lapsUpTo(50); }},
+        {"lap 350", [&] { lapsUpTo(350); }},
+        {"reset", [&] { Click(*window->cStart()); LapOrReset(); }},
+        {"2 laps after the reset", [&] { Start(); lapsUpTo(2); }},
+    };
+    for (const Step &step : steps) {
+        SCOPED_TRACE(step.what);
+        step.act();
+        const QImage incremental = shown();
+        top->repaint();
+        const QImage full = shown();
+        ASSERT_EQ(incremental.size(), full.size());
+        int differing = 0;
+        QPoint first;
+        for (int y = 0; y < full.height(); ++y)
+            for (int x = 0; x < full.width(); ++x)
+                if (incremental.pixel(x, y) != full.pixel(x, y) && differing++ == 0)
+                    first = QPoint(x, y);
+        EXPECT_EQ(differing, 0) << "first at " << first.x() << "," << first.y() << ": shown "
+                                << qPrintable(incremental.pixelColor(first).name()) << ", full repaint "
+                                << qPrintable(full.pixelColor(first).name());
     }
 }
 

@@ -1,14 +1,18 @@
 #include "runtime/widgets/application/Lifecycle.h"
 
+#include "runtime/core/Boundary.h"
 #include "runtime/core/Display.h"
 #include "runtime/core/Platform.h"
+#include "runtime/core/StartEnvironment.h"
 #include "runtime/widgets/application/Application.h"
 #include "runtime/widgets/controls/Picture.h"
 #include "runtime/widgets/windows/Menu.h"
 #include "runtime/widgets/windows/WindowRegistry.h"
 
 #include <QApplication>
+#include <QWindow>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -37,20 +41,20 @@ void MakeQApplication(int &argc, char **argv, const QString &applicationName)
     const QString platform = choice.platform.isEmpty() ? environment.qpaPlatform : choice.platform;
     OpenDisplay(
         [&argc, argv, &choice] {
-            if (choice.platform.isEmpty()) {
-                OwnApplication() = std::make_unique<QApplication>(argc, argv);
-                return;
-            }
-            // Qt reads the variable only while it starts; a browser that
-            // ShowURL starts later must not inherit our choice.
-            const bool wasSet = qEnvironmentVariableIsSet("QT_QPA_PLATFORM");
-            const QByteArray before = qgetenv("QT_QPA_PLATFORM");
-            qputenv("QT_QPA_PLATFORM", choice.platform.toLocal8Bit());
+            // Qt reads these only while it starts; a browser that ShowURL
+            // starts later inherits none of them.
+            StartEnvironment startup;
+            if (!choice.platform.isEmpty())
+                startup.Set("QT_QPA_PLATFORM", choice.platform.toLocal8Bit());
+            // X11 only: Qt sends window images through shared memory, and
+            // before it paints over an area it sent that way it waits for
+            // the X server to have read it. The labels that count repaint
+            // the same small area every second, so each tick cost a round
+            // trip, which woke the main thread and Qt's X reader thread a
+            // second time. Small images through the connection itself cost
+            // no more CPU and wait for nothing.
+            startup.Set("QT_XCB_NO_MITSHM", "1");
             OwnApplication() = std::make_unique<QApplication>(argc, argv);
-            if (wasSet)
-                qputenv("QT_QPA_PLATFORM", before);
-            else
-                qunsetenv("QT_QPA_PLATFORM");
         },
         applicationName, environment, platform);
     // Once it runs at all: what will not work there.
@@ -80,6 +84,55 @@ void MakeQApplication(int &argc, char **argv, const QString &applicationName)
     std::_Exit(exitCode);
 }
 
+// The window icon's pictures take a good part of start-up to decode, and no
+// one sees an icon before the window it belongs to. So the icon is made once
+// the first window's first frame is on screen: while Qt handles a window's
+// first expose event it paints and sends that frame, and the icon follows
+// on the next turn of the event loop, a few milliseconds later. Until then a
+// window manager shows its stand-in for a window without an icon, and a
+// desktop that knows the program by its desktop entry shows the entry's icon.
+class IconAfterFirstFrame final : public QObject {
+public:
+    // Qt's application object owns it until the icon is set.
+    IconAfterFirstFrame(QString picture, std::function<Ref<Picture>()> held)
+        : QObject(qApp), m_picture(std::move(picture)), m_held(std::move(held))
+    {
+        const QWindowList windows = QGuiApplication::topLevelWindows();
+        if (std::any_of(windows.cbegin(), windows.cend(), [](const QWindow *w) { return w->isExposed(); }))
+            SetSoon();
+        else
+            qApp->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Expose && watched->isWindowType()
+            && static_cast<QWindow *>(watched)->isExposed()) {
+            qApp->removeEventFilter(this);
+            SetSoon();
+        }
+        return false;
+    }
+
+private:
+    void SetSoon()
+    {
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                RunCallback([this] {
+                    QGuiApplication::setWindowIcon(Picture::IconFromApp(m_picture, m_held ? m_held() : nullptr));
+                });
+                deleteLater();
+            },
+            Qt::QueuedConnection);
+    }
+
+    QString m_picture;
+    std::function<Ref<Picture>()> m_held;
+};
+
 } // namespace
 
 void RuntimeInit(int &argc, char **argv, const QString &applicationName)
@@ -93,10 +146,11 @@ void RuntimeInit(int &argc, char **argv, const QString &applicationName)
     SetMenuCommandHandler(&DispatchMenuCommand);
 }
 
-void RuntimeSetDesktopIdentity(const QString &desktopEntry, const QString &iconPicture)
+void RuntimeSetDesktopIdentity(const QString &desktopEntry, const QString &iconPicture,
+                               std::function<Ref<Picture>()> heldIcon)
 {
     QGuiApplication::setDesktopFileName(desktopEntry);
-    QGuiApplication::setWindowIcon(Picture::IconFromApp(iconPicture));
+    new IconAfterFirstFrame(iconPicture, std::move(heldIcon));
 }
 
 void RunFrameworkInitialization(const std::function<void()> &lateStartup)

@@ -1,12 +1,15 @@
 #pragma once
 
 #include "runtime/core/Process.h"
+#include "runtime/core/Ref.h"
 
 #include <QString>
 
 #include <functional>
 
 namespace tickora::runtime {
+
+class Picture;
 
 // The process's life around Qt's application object, in the order the
 // program calls it (the event loop and quitting are in Process.h).
@@ -17,8 +20,11 @@ namespace tickora::runtime {
 void RuntimeInit(int &argc, char **argv, const QString &applicationName);
 // How the desktop knows the program: the name of its installed desktop entry
 // (without ".desktop"), and the bundle picture that every window carries as
-// its icon.
-void RuntimeSetDesktopIdentity(const QString &desktopEntry, const QString &iconPicture);
+// its icon, in each resolution the bundle has it. The icon is made once the
+// first window's first frame is on screen; `heldIcon` then gives the
+// program's own object of that picture, whose pixels the icon shares.
+void RuntimeSetDesktopIdentity(const QString &desktopEntry, const QString &iconPicture,
+                               std::function<Ref<Picture>()> heldIcon);
 // Runs the program's late start-up; the windows it shows appear once the
 // application's Open event has placed them.
 void RunFrameworkInitialization(const std::function<void()> &lateStartup);

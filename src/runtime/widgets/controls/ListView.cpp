@@ -2,6 +2,7 @@
 
 #include "runtime/widgets/controls/ListCells.h"
 #include "runtime/widgets/controls/ListModel.h"
+#include "runtime/widgets/controls/ListScrollBar.h"
 #include "runtime/widgets/controls/Listbox.h"
 
 #include <QHeaderView>
@@ -18,11 +19,22 @@ namespace tickora::runtime::detail {
 ListView::ListView(Listbox &owner, QWidget *parent)
     : QTableView(parent), m_owner(owner), m_rows(new ListModel(this)), m_cells(new CellDelegate(owner, *m_rows, this))
 {
+    // Before the model arrives, so every range the view sets lands on this
+    // bar. The view follows the old bar's value and actions through
+    // connections that go with it; they are made again for this one.
+    setVerticalScrollBar(new ListScrollBar);
+    connect(verticalScrollBar(), &QScrollBar::actionTriggered, this, &ListView::verticalScrollbarAction);
+    connect(verticalScrollBar(), &QScrollBar::valueChanged, this, &ListView::verticalScrollbarValueChanged);
     // Hidden before the model arrives, so setting it does not size headers
     // the list never shows (the owner shows one again when asked).
     verticalHeader()->hide();
     horizontalHeader()->hide();
     setModel(m_rows);
+    // Qt lays out and repaints every row in sight whenever the number of
+    // rows changes, though a new row usually lands below them (see
+    // RowCountChanged).
+    disconnect(verticalHeader(), SIGNAL(sectionCountChanged(int,int)), this, SLOT(rowCountChanged(int,int)));
+    connect(verticalHeader(), &QHeaderView::sectionCountChanged, this, &ListView::RowCountChanged);
     setItemDelegate(m_cells);
     // Only the program opens a cell for editing (EditCell).
     setEditTriggers(NoEditTriggers);
@@ -101,6 +113,39 @@ void ListView::updateGeometries()
     QTableView::updateGeometries();
     if (!m_scrollsSideways)
         horizontalScrollBar()->setRange(0, 0);
+}
+
+// Rows are only ever added at the end (ListModel::Append), and all rows are
+// of one height. The rows above a new one stay where they are, so only the
+// new rows and the slots below them, whose row numbers moved on, are painted
+// again. While the list already runs past its bottom edge and is not
+// scrolled to its end, a new row changes nothing else but the scroll
+// range, which is set here as Qt's layout sets it for rows of one height.
+// Otherwise Qt lays the list out (the scroll bar may appear), and all rows
+// are painted again only if that moved them, as it does when the list was
+// scrolled to its end, where the last row sits at the bottom edge. Fewer
+// rows (a clear) take Qt's own layout and full repaint.
+void ListView::RowCountChanged(int before, int after)
+{
+    if (after <= before || !isVisible()) {
+        rowCountChanged(before, after);
+        return;
+    }
+    QScrollBar *bar = verticalScrollBar();
+    const int height = verticalHeader()->defaultSectionSize();
+    if (bar->maximum() > 0 && bar->value() < bar->maximum() && verticalScrollMode() == ScrollPerItem && height > 0) {
+        bar->setRange(0, after - std::clamp(viewport()->height() / height, 1, after));
+    } else {
+        const int offset = verticalHeader()->offset();
+        updateGeometries();
+        if (verticalHeader()->offset() != offset) {
+            viewport()->update();
+            return;
+        }
+    }
+    const int top = std::max(rowViewportPosition(before), 0);
+    if (top < viewport()->height())
+        viewport()->update(0, top, viewport()->width(), viewport()->height() - top);
 }
 
 void ListView::paintEvent(QPaintEvent *event)

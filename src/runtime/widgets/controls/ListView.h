@@ -45,6 +45,7 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    void RowCountChanged(int before, int after);
     bool RaiseCellClick(const QMouseEvent &event);
     void PaintRowsBelowLast(const QRect &dirty);
 

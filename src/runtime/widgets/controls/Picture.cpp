@@ -4,6 +4,7 @@
 
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QImageReader>
 
 namespace tickora::runtime {
 
@@ -11,7 +12,7 @@ namespace {
 const QString kBundleRoot = QStringLiteral(":/pictures/");
 }
 
-Picture::Picture(QPixmap pixmap) : m_pixmap(std::move(pixmap)) {}
+Picture::Picture(QPixmap pixmap, QString bundleFile) : m_pixmap(std::move(pixmap)), m_bundleFile(std::move(bundleFile)) {}
 
 Ref<Picture> Picture::OpenFromApp(const QString &name)
 {
@@ -23,29 +24,43 @@ Ref<Picture> Picture::OpenFromApp(const QString &name)
     const QString extension = info.suffix().isEmpty() ? QStringLiteral("png") : info.suffix();
 
     if (qGuiApp && qGuiApp->devicePixelRatio() > 1.0) {
+        const QString sharpFile = base + QStringLiteral("@2x.") + extension;
         QPixmap sharp;
-        if (sharp.load(kBundleRoot + base + QStringLiteral("@2x.") + extension)) {
+        if (sharp.load(kBundleRoot + sharpFile)) {
             sharp.setDevicePixelRatio(2.0);
-            return NewObject<Picture>(std::move(sharp));
+            return NewObject<Picture>(std::move(sharp), sharpFile);
         }
     }
+    const QString file = base + QLatin1Char('.') + extension;
     QPixmap pixmap;
-    if (!pixmap.load(kBundleRoot + base + QLatin1Char('.') + extension))
+    if (!pixmap.load(kBundleRoot + file))
         return {};
-    return NewObject<Picture>(std::move(pixmap));
+    return NewObject<Picture>(std::move(pixmap), file);
 }
 
-QIcon Picture::IconFromApp(const QString &name)
+QIcon Picture::IconFromApp(const QString &name, const Ref<Picture> &held)
 {
     QIcon icon;
+    if (name.contains(QLatin1Char('/')))
+        return icon;
     for (const QString &file : {name + QStringLiteral(".png"), name + QStringLiteral("@2x.png")}) {
-        QPixmap pixmap;
-        if (name.contains(QLatin1Char('/')) || !pixmap.load(kBundleRoot + file))
-            continue;
         // Each file is an icon of its own pixel size (80 and 160), not a
-        // sharper copy of the same one.
-        pixmap.setDevicePixelRatio(1.0);
-        icon.addPixmap(pixmap);
+        // sharper copy of the same one: at scale 1. A held picture of the
+        // double-resolution file is at scale 2, which on the high-density
+        // screen it was loaded for draws the icon the same.
+        if (held && held->BundleFile() == file
+            && (held->Pixmap().devicePixelRatio() == 1.0 || (qGuiApp && qGuiApp->devicePixelRatio() > 1.0))) {
+            icon.addPixmap(held->Pixmap());
+            continue;
+        }
+        // Read past Qt's pixmap cache: the file name's "@2x" gives the picture
+        // scale 2, and setting it to 1 on a picture the cache shares would
+        // copy all its pixels.
+        QImage image = QImageReader(kBundleRoot + file).read();
+        if (image.isNull())
+            continue;
+        image.setDevicePixelRatio(1.0);
+        icon.addPixmap(QPixmap::fromImage(std::move(image)));
     }
     return icon;
 }
