@@ -290,8 +290,13 @@ private:
         switch (type) {
         case XCB_CREATE_NOTIFY: {
             const auto *created = reinterpret_cast<xcb_create_notify_event_t *>(event);
-            if (created->parent == m_root && !created->override_redirect)
-                Follow(created->window);
+            if (created->parent != m_root || created->override_redirect)
+                break;
+            // The X server hands out a gone window's number again.
+            const auto it = m_windows.find(created->window);
+            if (it != m_windows.end() && it->second.done)
+                it->second = Window{};
+            Follow(created->window);
             break;
         }
         case XCB_MAP_NOTIFY: {
@@ -301,9 +306,11 @@ private:
             break;
         }
         case XCB_DESTROY_NOTIFY: {
+            // Forgotten once no loop holds it: this may come in while the window is being read.
             const auto *destroyed = reinterpret_cast<xcb_destroy_notify_event_t *>(event);
-            if (destroyed->event == m_root)
-                m_windows.erase(destroyed->window);
+            const auto it = m_windows.find(destroyed->window);
+            if (destroyed->event == m_root && it != m_windows.end())
+                it->second.done = true;
             break;
         }
         default:
