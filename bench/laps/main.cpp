@@ -62,7 +62,7 @@ int main(int argc, char **argv)
     tickora::runtime::FakeClock clock;
     tickora::runtime::SetClock(&clock);
 
-    const auto window = tickora::main::Instance();
+    auto window = tickora::main::Instance();
     std::setvbuf(stdout, nullptr, _IOLBF, 0);
     // Timed from the window's first picture on, not its mapping and first paint.
     QElapsedTimer shown;
@@ -102,6 +102,7 @@ int main(int argc, char **argv)
     std::printf("rows %lld, resident memory added %.0f bytes/lap\n", taken,
                 static_cast<double>(ResidentBytes() - before) / static_cast<double>(taken));
     tickora::runtime::SetClock(nullptr);
+    window = nullptr;
     // The windows go while Qt is still there to take their widgets down.
     tickora::runtime::RuntimePerformFinalizers();
     tickora::runtime::RuntimeExit();
